@@ -1,0 +1,151 @@
+#include "program.h"
+
+#include "app/startscreen.h"
+#include "game/gamescreen.h"
+#include "lifelines/telscreen.h"
+
+#include <algorithm>
+
+namespace kvizar {
+
+Program::Program(const Services &services, RandomSource &random) : rnd(random), services_(services)
+{
+    scheduler.afterEvent = [this] {
+        collect();
+        if (afterEvent)
+            afterEvent();
+    };
+}
+
+Program::~Program()
+{
+    scheduler.afterEvent = nullptr;
+    for (auto &s : loaded_)
+        s->close();
+    loaded_.clear();
+    released_.clear();
+}
+
+void Program::run()
+{
+    scheduler.dispatch([this] { loadStart(); });
+}
+
+template <class T> T &Program::adopt(std::unique_ptr<T> screen)
+{
+    T &ref = *screen;
+    loaded_.push_back(std::move(screen));
+    return ref;
+}
+
+void Program::loadStart()
+{
+    if (ended_)
+        return;
+    if (!start)
+        start = &adopt(std::make_unique<StartScreen>(*this));
+    start->load();
+}
+
+GameScreen &Program::createGame()
+{
+    game = &adopt(std::make_unique<GameScreen>(*this));
+    game->load();
+    return *game;
+}
+
+TelScreen &Program::openTel()
+{
+    if (!tel)
+        tel = &adopt(std::make_unique<TelScreen>(*this));
+    tel->load();
+    tel->show();
+    return *tel;
+}
+
+void Program::unload(Screen *screen)
+{
+    if (!screen)
+        return;
+    auto it = std::find_if(loaded_.begin(), loaded_.end(), [screen](const auto &s) { return s.get() == screen; });
+    if (it == loaded_.end())
+        return;
+    std::unique_ptr<Screen> owned = std::move(*it);
+    loaded_.erase(it);
+    if (start == screen)
+        start = nullptr;
+    if (game == screen)
+        game = nullptr;
+    if (tel == screen)
+        tel = nullptr;
+    owned->close();
+    released_.push_back(std::move(owned));
+}
+
+bool Program::isLoaded(const Screen *screen) const
+{
+    return std::any_of(loaded_.begin(), loaded_.end(), [screen](const auto &s) { return s.get() == screen; });
+}
+
+std::vector<Screen *> Program::screens() const
+{
+    std::vector<Screen *> out;
+    for (const auto &s : loaded_)
+        out.push_back(s.get());
+    return out;
+}
+
+void Program::collect()
+{
+    released_.clear();
+}
+
+void Program::quit()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    while (!loaded_.empty())
+        unload(loaded_.back().get());
+    services_.windows.exitProgram();
+}
+
+void Program::fail(const QString &message)
+{
+    if (ended_)
+        return;
+    while (!loaded_.empty())
+        unload(loaded_.back().get());
+    services_.windows.fatalError(message);
+    ended_ = true;
+    services_.windows.exitProgram();
+}
+
+void Program::randomize()
+{
+    rnd.reseed(services_.clock.msecsSinceMidnight());
+}
+
+int Program::draw(int n)
+{
+    randomize();
+    return rnd.among(n);
+}
+
+int Program::drawUntil(int n, bool reseedEach, const std::function<bool(int)> &accept)
+{
+    int candidates = 0;
+    for (int k = 1; k <= n; ++k)
+        candidates += accept(k) ? 1 : 0;
+    if (candidates == 0)
+        return 0;
+    for (;;) {
+        if (reseedEach)
+            randomize();
+        const int k = rnd.among(n);
+        if (k >= 1 && k <= n && accept(k))
+            return k;
+    }
+}
+
+}  // namespace kvizar

@@ -1,0 +1,135 @@
+#include "startscreen.h"
+
+#include "app/paths.h"
+#include "app/program.h"
+#include "game/gamescreen.h"
+#include "lifelines/telscreen.h"
+#include "media/playwave.h"
+#include "questions/mainmodule.h"
+#include "screens/designs.h"
+
+namespace kvizar {
+
+StartScreen::StartScreen(Program &program) : Screen(program, startDesign())
+{
+    timer(QStringLiteral("Timer1")).onTick = [this] { blink(); };
+}
+
+void StartScreen::load()
+{
+    const Services &services = program_.services();
+    PlaySoundFile(program_, programPath(services.programDir, QStringLiteral("\\begin.wav")), true);
+    if (program_.tel)
+        program_.unload(program_.tel);  // a dialog left open goes with its game
+    if (program_.game)
+        program_.unload(program_.game);
+    ctl(QStringLiteral("continue")).picture = ctl(QStringLiteral("imgbegin")).picture;
+    GameScreen &game = program_.createGame();
+    game.teleph.enabled = false;
+    game.zal.enabled = false;
+    game.fifty.enabled = false;
+    for (int i = 1; i <= 4; ++i)
+        game.answer(i).enabled = false;
+    ctl(QStringLiteral("basestring")).text = programPath(services.programDir, QStringLiteral("\\base") + executableSuffix());
+    ctl(QStringLiteral("basedatstring")).text = programPath(services.programDir, QStringLiteral("\\base.dat"));
+    program_.questions.AppDir = services.programDir;
+    const QString companion = ctl(QStringLiteral("basestring")).text;
+    if (!services.starter.startDetached(companion)) {
+        program_.fail(QStringLiteral("Не удалось запустить программу подготовки вопросов «%1». Игра будет закрыта.")
+                          .arg(companion));
+        return;
+    }
+    show();
+    services.windows.makeTopMostAtOrigin(*this);
+}
+
+int StartScreen::reacts(const Control &c) const
+{
+    if (c.name() == QLatin1String("continue"))
+        return TakesPress;
+    if (c.name() == QLatin1String("exitfromgame"))
+        return TakesClick;
+    return NoInput;
+}
+
+void StartScreen::mouseDown(Control &c, int /*button*/)
+{
+    if (c.name() == QLatin1String("continue"))
+        c.picture = ctl(QStringLiteral("loading")).picture;
+}
+
+void StartScreen::mouseUp(Control &c, int /*button*/)
+{
+    if (c.name() == QLatin1String("continue"))
+        startGame();
+}
+
+void StartScreen::click(Control &c)
+{
+    if (c.name() == QLatin1String("exitfromgame"))
+        exitGame();
+}
+
+void StartScreen::startGame()
+{
+    if (!program_.game)
+        return;
+    GameScreen &game = *program_.game;
+    for (int i = 1; i <= 4; ++i) {
+        game.otvet(i).picture = game.simpleanswer.picture;
+        game.bar(i).tag.clear();
+    }
+    for (int i = 1; i <= 15; ++i) {
+        game.pimpa(i).picture = game.pimpanow.picture;
+        game.pimpa(i).visible = false;
+    }
+    game.used(1).picture = game.used(3).picture;
+    game.used(2).picture = game.used(3).picture;
+    if (!loadBase(game))
+        return;
+    game.Timer3.setEnabled(false);
+    game.AlreadyPressed = false;
+    game.show();
+    game.tablo.caption = QStringLiteral("Итак приступим к завоеванию миллиона. Вы готовы? Тогда");
+    program_.unload(this);
+}
+
+// Reads, checks, decodes and deletes base.dat. A file that cannot be used ends the program
+// with a message naming the fault, and is left in place for a look.
+bool StartScreen::loadBase(GameScreen &game)
+{
+    const QString path = ctl(QStringLiteral("basedatstring")).text;
+    FileStore &files = program_.services().files;
+    const std::optional<QByteArray> bytes = files.readAll(path);
+    if (!bytes) {
+        program_.fail(files.exists(path)
+                          ? QStringLiteral("Не удалось прочитать файл вопросов «%1». Игра будет закрыта.").arg(path)
+                          : QStringLiteral("Не найден файл вопросов «%1». Игра будет закрыта.").arg(path));
+        return false;
+    }
+    if (const std::optional<QString> fault = checkBaseFile(*bytes, path)) {
+        program_.fail(*fault + QStringLiteral(" Игра будет закрыта."));
+        return false;
+    }
+    game.InData.text = QString::fromLatin1(*bytes);
+    DecodeBase(game.InData.text, game.adcoder.text, game.forcoder.text);
+    game.InData.text = game.forcoder.text;
+    if (!files.remove(path)) {
+        program_.fail(QStringLiteral("Не удалось удалить прочитанный файл вопросов «%1». Игра будет закрыта.").arg(path));
+        return false;
+    }
+    return true;
+}
+
+void StartScreen::exitGame()
+{
+    program_.quit();
+}
+
+void StartScreen::blink()
+{
+    Control &image2 = ctl(QStringLiteral("Image2"));
+    image2.visible = !image2.visible;
+}
+
+}  // namespace kvizar

@@ -1,0 +1,49 @@
+#include "gamescreen.h"
+
+#include "app/paths.h"
+#include "app/program.h"
+#include "media/playwave.h"
+
+namespace kvizar {
+
+void GameScreen::answerDown(int i)
+{
+    if (AlreadyPressed)
+        return;
+    PlaySoundFile(program_, programPath(program_.questions.AppDir, QStringLiteral("\\pressed.wav")), true);
+    SaveUsed();
+    ChosenAnswer = std::int16_t(i);
+    otvet(i).picture = answerpress.picture;
+}
+
+void GameScreen::answerUp()
+{
+    if (AlreadyPressed || QuestionNow == 0)
+        return;
+    forclock.setEnabled(false);
+    StartReveal();
+}
+
+void GameScreen::StartReveal()
+{
+    hidePoll();
+    AlreadyPressed = true;
+    if (QuestionNow >= 1 && QuestionNow <= 5)
+        RevealTick = 20;
+    else if (QuestionNow >= 6 && QuestionNow <= 8)
+        RevealTick = 60;
+    else if (QuestionNow >= 9 && QuestionNow <= 12)
+        RevealTick = 100;
+    else if (QuestionNow >= 13 && QuestionNow <= 15)
+        RevealTick = 120;
+    Timer2.setEnabled(true);
+}
+
+void GameScreen::hidePoll()
+{
+    chart.visible = false;
+    for (int i = 1; i <= 4; ++i)
+        bar(i).visible = false;
+}
+
+}  // namespace kvizar

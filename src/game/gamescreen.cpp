@@ -1,0 +1,185 @@
+#include "gamescreen.h"
+
+#include "app/program.h"
+#include "questions/questions.h"
+#include "questions/usedquestions.h"
+#include "screens/designs.h"
+
+namespace kvizar {
+
+GameScreen::GameScreen(Program &program)
+    : Screen(program, gameDesign()),
+      answer(array(QStringLiteral("answer"))),
+      otvet(array(QStringLiteral("otvet"))),
+      Label2(array(QStringLiteral("Label2"))),
+      bar(array(QStringLiteral("bar"))),
+      pimpa(array(QStringLiteral("pimpa"))),
+      denga(array(QStringLiteral("denga"))),
+      used(array(QStringLiteral("used"))),
+      velmar(array(QStringLiteral("velmar"))),
+      tablo(ctl(QStringLiteral("tablo"))),
+      display(ctl(QStringLiteral("display"))),
+      fifty(ctl(QStringLiteral("fifty"))),
+      zal(ctl(QStringLiteral("zal"))),
+      teleph(ctl(QStringLiteral("teleph"))),
+      chart(ctl(QStringLiteral("chart"))),
+      begin(ctl(QStringLiteral("begin"))),
+      banner(ctl(QStringLiteral("banner"))),
+      clocktablo(ctl(QStringLiteral("clocktablo"))),
+      timebar(ctl(QStringLiteral("timebar"))),
+      videlenie(ctl(QStringLiteral("videlenie"))),
+      InData(ctl(QStringLiteral("InData"))),
+      adcoder(ctl(QStringLiteral("adcoder"))),
+      forcoder(ctl(QStringLiteral("forcoder"))),
+      simpleanswer(ctl(QStringLiteral("simpleanswer"))),
+      answerpress(ctl(QStringLiteral("answerpress"))),
+      trueanswer(ctl(QStringLiteral("trueanswer"))),
+      pimpanow(ctl(QStringLiteral("pimpanow"))),
+      forclock(timer(QStringLiteral("forclock"))),
+      Timer1(timer(QStringLiteral("Timer1"))),
+      Timer2(timer(QStringLiteral("Timer2"))),
+      Timer3(timer(QStringLiteral("Timer3")))
+{
+    Timer1.onTick = [this] { talkTick(); };
+    Timer2.onTick = [this] { revealTick(); };
+    Timer3.onTick = [this] { introTick(); };
+    forclock.onTick = [this] { clockTick(); };
+}
+
+GameScreen::State GameScreen::state() const
+{
+    return {Motions,      QuestionNow, RightAnswer, AlreadyPressed, LifelineBusy, GameFinished, TimeLimit,
+            SafeSum,      ChosenAnswer, TalkTicks,  RevealTick,     SiteAddress};
+}
+
+void GameScreen::load()
+{
+    GameFinished = false;
+    SiteAddress = kSiteAddress;
+    forclock.setEnabled(false);
+    QuestionNow = 0;
+    for (Control *c : {&zal, &fifty, &banner})
+        c->pointer = teleph.pointer;
+    for (int i = 1; i <= 4; ++i)
+        answer(i).pointer = teleph.pointer;
+}
+
+int GameScreen::reacts(const Control &c) const
+{
+    const QString &n = c.name();
+    if (n == QLatin1String("answer") || n == QLatin1String("fifty") || n == QLatin1String("zal") ||
+        n == QLatin1String("teleph") || n == QLatin1String("banner"))
+        return TakesPress;
+    if (n == QLatin1String("begin"))
+        return TakesClick;
+    return NoInput;
+}
+
+void GameScreen::mouseDown(Control &c, int /*button*/)
+{
+    const QString &n = c.name();
+    if (n == QLatin1String("answer"))
+        answerDown(c.index());
+    else if (n == QLatin1String("fifty"))
+        fiftyDown();
+    else if (n == QLatin1String("zal"))
+        zalDown();
+    else if (n == QLatin1String("teleph"))
+        telephDown();
+    else if (n == QLatin1String("banner"))
+        Navigate(*this, SiteAddress);
+}
+
+void GameScreen::mouseUp(Control &c, int /*button*/)
+{
+    const QString &n = c.name();
+    if (n == QLatin1String("answer"))
+        answerUp();
+    else if (n == QLatin1String("fifty"))
+        fiftyUp();
+    else if (n == QLatin1String("zal"))
+        zalUp();
+    else if (n == QLatin1String("teleph"))
+        telephUp();
+}
+
+void GameScreen::click(Control &c)
+{
+    if (c.name() == QLatin1String("begin"))
+        beginClick();
+}
+
+void GameScreen::beginClick()
+{
+    LifelineBusy = false;
+    begin.enabled = false;
+    Timer3.setEnabled(true);
+    Motions = 28;
+}
+
+void GameScreen::introTick()
+{
+    Motions = std::int16_t(Motions - 1);
+    if (Motions > 13)
+        videlenie.top -= 318;
+    if (Motions < 14)
+        videlenie.top += 318;
+    if (Motions != 0)
+        return;
+    Timer3.setEnabled(false);
+    for (int i = 1; i <= 4; ++i)
+        answer(i).enabled = true;
+    teleph.enabled = true;
+    zal.enabled = true;
+    fifty.enabled = true;
+    RightAnswer = ShowQuestion(program_, 1);
+    tablo.caption.clear();
+    begin.visible = false;
+    QuestionNow = 1;
+    Bazar(int(display.caption.size()) / 5);
+    StartQuestionClock();
+}
+
+void GameScreen::StartQuestionClock()
+{
+    if (QuestionNow >= 1 && QuestionNow <= 5) {
+        SafeSum = 0;
+        timebar.width = 120;
+        TimeLimit = 30;
+    } else if (QuestionNow >= 6 && QuestionNow <= 10) {
+        SafeSum = 1000;
+        timebar.width = 240;
+        TimeLimit = 60;
+    } else if (QuestionNow >= 11 && QuestionNow <= 15) {
+        SafeSum = 32000;
+        timebar.width = 360;
+        TimeLimit = 90;
+    }
+    clocktablo.caption = QString::number(TimeLimit);
+    forclock.setEnabled(true);
+}
+
+void GameScreen::Navigate(Screen & /*frm*/, const QString &NavTo)
+{
+    program_.services().opener.open(NavTo);
+}
+
+void GameScreen::SaveUsed()
+{
+    countAnsweredQuestion(program_.services().settings, program_.services().exeName, QuestionNow);
+}
+
+void GameScreen::say(const QString &line)
+{
+    tablo.caption = line;
+    Bazar(int(tablo.caption.size()) / 5);
+}
+
+QString GameScreen::letter(int i)
+{
+    if (i < 1 || i > 4)
+        return {};
+    return Label2(i).caption.left(1);
+}
+
+}  // namespace kvizar

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "screens/screen.h"
+
+#include <cstdint>
+
+namespace kvizar {
+
+// The game screen: owns the state of a running game and the controls it is played on.
+class GameScreen : public Screen {
+public:
+    explicit GameScreen(Program &program);
+
+    // Public state, read by the other screens.
+    std::int16_t Motions = 0;
+    std::int16_t QuestionNow = 0;
+    QString RightAnswer;
+    bool AlreadyPressed = false;
+
+    void load() override;
+    void Bazar(int NumberOfMovements);
+    void SaveUsed();
+    void Navigate(Screen &frm, const QString &NavTo);
+
+    // The private state, for tests and the simulator to read.
+    struct State {
+        std::int16_t Motions, QuestionNow;
+        QString RightAnswer;
+        bool AlreadyPressed, LifelineBusy, GameFinished;
+        std::int16_t TimeLimit, SafeSum, ChosenAnswer;
+        int TalkTicks;
+        std::int32_t RevealTick;
+        QString SiteAddress;
+    };
+    State state() const;
+
+    int reacts(const Control &c) const override;
+    void mouseDown(Control &c, int button) override;
+    void mouseUp(Control &c, int button) override;
+    void click(Control &c) override;
+
+    // Controls, named as designed.
+    const ControlArray answer, otvet, Label2, bar, pimpa, denga, used, velmar;
+    Control &tablo, &display, &fifty, &zal, &teleph, &chart, &begin, &banner, &clocktablo, &timebar,
+        &videlenie, &InData, &adcoder, &forcoder, &simpleanswer, &answerpress, &trueanswer, &pimpanow;
+    Timer &forclock, &Timer1, &Timer2, &Timer3;
+
+private:
+    friend class TelScreen;
+
+    // Says a host line: the caption of tablo, then the talking animation over it.
+    void say(const QString &line);
+    QString letter(int i);
+
+    void beginClick();
+    void introTick();
+    void StartQuestionClock();
+    void talkTick();
+
+    void answerDown(int i);
+    void answerUp();
+    void StartReveal();
+    void revealTick();
+    void confirmationRemark(int v);
+    void teaser(const QString &L);
+    void verdict();
+    void rightVerdict();
+    void wrongVerdict();
+    void nextQuestion();
+    void returnToStart();
+
+    void clockTick();
+    void prompt(int mark);
+    void timeout();
+
+    void fiftyDown();
+    void fiftyUp();
+    void zalDown();
+    void zalUp();
+    void telephDown();
+    void telephUp();
+    void hidePoll();
+
+    bool LifelineBusy = false;
+    bool GameFinished = false;
+    QString SiteAddress;
+    std::int16_t TimeLimit = 0;
+    std::int16_t SafeSum = 0;
+    int TalkTicks = 0;
+    std::int16_t ChosenAnswer = 0;
+    std::int32_t RevealTick = 0;
+};
+
+// The game's website: opened by the banner and named in the host's farewells.
+inline const QString kSiteAddress = QStringLiteral("http://www.kvizar.ru");
+
+}  // namespace kvizar

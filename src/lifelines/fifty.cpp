@@ -1,0 +1,32 @@
+#include "app/program.h"
+#include "game/gamescreen.h"
+
+namespace kvizar {
+
+void GameScreen::fiftyDown()
+{
+    if (AlreadyPressed)
+        return;
+    hidePoll();
+    used(1).visible = true;
+}
+
+void GameScreen::fiftyUp()
+{
+    if (AlreadyPressed)
+        return;
+    LifelineBusy = true;
+    say(QStringLiteral("Мы просим компьютер убрать два заведомо неверных варианта."));
+    for (int removal = 0; removal < 2; ++removal) {
+        const int k = program_.drawUntil(4, true, [this](int i) {
+            return answer(i).caption != RightAnswer && !answer(i).caption.isEmpty();
+        });
+        if (k == 0)
+            break;  // fewer wrong answers on screen than removals: nothing more to take away
+        answer(k).caption.clear();
+        answer(k).enabled = false;
+    }
+    fifty.enabled = false;
+}
+
+}  // namespace kvizar

@@ -1,0 +1,53 @@
+#include "codepage.h"
+
+#include <array>
+
+namespace kvizar {
+
+namespace {
+
+// Codes 0x80 to 0xBF; 0xC0 to 0xFF are А..я in order.
+constexpr std::array<char16_t, 64> kHigh = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+};
+
+}  // namespace
+
+QChar cp1251ToChar(int code)
+{
+    if (code < 0 || code > 255)
+        return QChar(0xFFFD);
+    if (code < 0x80)
+        return QChar(char16_t(code));
+    if (code < 0xC0)
+        return QChar(kHigh[std::size_t(code - 0x80)]);
+    return QChar(char16_t(0x0410 + code - 0xC0));
+}
+
+std::optional<int> charToCp1251(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return int(u);
+    if (u >= 0x0410 && u <= 0x044F)
+        return int(u - 0x0410 + 0xC0);
+    if (u == 0xFFFD)
+        return std::nullopt;
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == u)
+            return int(0x80 + i);
+    return std::nullopt;
+}
+
+bool isCp1251(const QString &text)
+{
+    for (QChar c : text)
+        if (!charToCp1251(c))
+            return false;
+    return true;
+}
+
+}  // namespace kvizar

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace kvizar {
+
+class SettingsStore;
+
+inline const QString kSettingsApp = QStringLiteral("Kvizar");
+inline const QString kAskedSection = QStringLiteral("Asked");
+
+// The class of question n: "SIMPLE", "MEDIUM", "HARD", or empty outside 1 to 15.
+QString questionClass(int n);
+
+// Raises the "Asked" counter of the class of question `questionNow` by one. Reads under the
+// fixed application name, writes under `exeName`. Any failure resets all three counters to
+// "1" instead; the caller never sees it.
+void countAnsweredQuestion(SettingsStore &settings, const QString &exeName, int questionNow);
+
+// The number at the start of a stored text, as the counters were always read: blanks
+// ignored, an optional sign, digits, a fraction and an exponent. 0 for anything else.
+double leadingValue(const QString &text);
+
+}  // namespace kvizar

@@ -1,0 +1,42 @@
+#include "input.h"
+
+#include "app/program.h"
+#include "screen.h"
+
+namespace kvizar {
+
+bool takesInput(const Program &program, const Screen &screen)
+{
+    return !program.ended() && program.isLoaded(&screen) && screen.isShown() && screen.isEnabled();
+}
+
+bool InputRouter::press(Screen &screen, Control *control, int button)
+{
+    if (capturing() || !control || !takesInput(program_, screen))
+        return false;
+    if (!control->visible || !control->enabled || screen.reacts(*control) == NoInput)
+        return false;
+    pressedScreen_ = &screen;
+    pressed_ = control;
+    if (screen.reacts(*control) & TakesPress)
+        program_.scheduler.dispatch([&screen, control, button] { screen.mouseDown(*control, button); });
+    return true;
+}
+
+void InputRouter::release(int button, Control *under)
+{
+    Screen *screen = pressedScreen_;
+    Control *control = pressed_;
+    pressedScreen_ = nullptr;
+    pressed_ = nullptr;
+    if (!screen || !program_.isLoaded(screen))
+        return;
+    if (screen->reacts(*control) & TakesPress)
+        program_.scheduler.dispatch([screen, control, button] { screen->mouseUp(*control, button); });
+    if (!(screen->reacts(*control) & TakesClick) || under != control || !program_.isLoaded(screen))
+        return;
+    if (control->visible && control->enabled && takesInput(program_, *screen))
+        program_.scheduler.dispatch([screen, control] { screen->click(*control); });
+}
+
+}  // namespace kvizar

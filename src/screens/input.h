@@ -1,0 +1,32 @@
+#pragma once
+
+namespace kvizar {
+
+class Program;
+class Screen;
+class Control;
+
+// Routes mouse input with the capture rule of the design: the release of a press goes to the
+// control that took the press, whichever button, wherever the pointer is and even if that
+// control has been disabled in between. Both front ends go through here.
+class InputRouter {
+public:
+    explicit InputRouter(Program &program) : program_(program) {}
+
+    // A press on `control` of `screen` (as found by hit-testing; null for none). Returns true
+    // when a control took it.
+    bool press(Screen &screen, Control *control, int button);
+    // The release; `under` is the control under the pointer at release, for the click.
+    void release(int button, Control *under = nullptr);
+    bool capturing() const { return pressedScreen_ != nullptr; }
+
+private:
+    Program &program_;
+    Screen *pressedScreen_ = nullptr;
+    Control *pressed_ = nullptr;
+};
+
+// Whether a screen takes input at all: loaded, shown and enabled.
+bool takesInput(const Program &program, const Screen &screen);
+
+}  // namespace kvizar

@@ -1,0 +1,110 @@
+#include "screen.h"
+
+#include "app/program.h"
+
+#include <stdexcept>
+
+namespace kvizar {
+
+bool isWindowed(Kind k)
+{
+    return k == Kind::Button || k == Kind::TextField || k == Kind::PictureBox || k == Kind::RichText;
+}
+
+Screen::Screen(Program &program, const ScreenDesign &design) : program_(program), design_(design)
+{
+    for (const ControlDesign &d : design_.controls)
+        controls_.emplace_back(d);
+    for (const TimerDesign &t : design_.timers)
+        timers_.push_back(std::make_unique<Timer>(program_.scheduler, t.name, t.interval, t.enabled));
+    program_.services().windows.screenLoaded(*this);
+}
+
+Screen::~Screen() = default;
+
+Control *Screen::find(const QString &name, int index)
+{
+    for (Control &c : controls_)
+        if (c.index() == index && c.name() == name)
+            return &c;
+    return nullptr;
+}
+
+Control &Screen::ctl(const QString &name, int index)
+{
+    if (Control *c = find(name, index))
+        return *c;
+    throw std::logic_error(("no control " + name + " on " + design_.name).toStdString());
+}
+
+ControlArray Screen::array(const QString &name)
+{
+    std::vector<Control *> items;
+    int lower = INT_MAX;
+    for (Control &c : controls_)
+        if (c.index() >= 0 && c.name() == name)
+            lower = std::min(lower, c.index());
+    for (int i = lower;; ++i) {
+        Control *c = find(name, i);
+        if (!c)
+            break;
+        items.push_back(c);
+    }
+    if (items.empty())
+        throw std::logic_error(("no control array " + name).toStdString());
+    return ControlArray(std::move(items), lower);
+}
+
+Timer &Screen::timer(const QString &name)
+{
+    for (auto &t : timers_)
+        if (t->name() == name)
+            return *t;
+    throw std::logic_error(("no timer " + name).toStdString());
+}
+
+void Screen::show()
+{
+    if (closed_ || shown_)
+        return;
+    shown_ = true;
+    program_.services().windows.screenShown(*this);
+}
+
+void Screen::setEnabled(bool on)
+{
+    if (closed_ || enabled_ == on)
+        return;
+    enabled_ = on;
+    program_.services().windows.screenEnabled(*this, on);
+}
+
+void Screen::close()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    shown_ = false;
+    for (auto &t : timers_)
+        t->setEnabled(false);
+    program_.services().windows.screenClosed(*this);
+}
+
+Control *Screen::controlAt(int x, int y)
+{
+    auto under = [x, y](const Control &c) {
+        return c.visible && x >= c.left() && x < c.left() + c.width && y >= c.top && y < c.top + c.height;
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool windowedPass = pass == 0;
+        for (Control &c : controls_) {
+            if (isWindowed(c.kind()) != windowedPass || !under(c))
+                continue;
+            if (c.enabled && reacts(c) != NoInput)
+                return &c;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace kvizar
