@@ -31,9 +31,11 @@ void InputRouter::release(int button, Control *under)
     pressed_ = nullptr;
     if (!screen || !program_.isLoaded(screen))
         return;
-    if (screen->reacts(*control) & TakesPress)
+    const int reacts = screen->reacts(*control);
+    if (reacts & TakesPress)
         program_.scheduler.dispatch([screen, control, button] { screen->mouseUp(*control, button); });
-    if (!(screen->reacts(*control) & TakesClick) || under != control || !program_.isLoaded(screen))
+    // The release handler may have closed the screen: look at it again only if it is still there.
+    if (!(reacts & TakesClick) || under != control || !program_.isLoaded(screen))
         return;
     if (control->visible && control->enabled && takesInput(program_, *screen))
         program_.scheduler.dispatch([screen, control] { screen->click(*control); });

@@ -1,0 +1,26 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs, if missing.
+KVIZAR_PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  libgtest-dev
+  fonts-liberation2 fonts-comfortaa fonts-dejavu-core
+)
+
+kvizar_install_packages() {
+  local wanted=("$@") missing=()
+  for p in "${wanted[@]}"; do
+    if [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" != "install ok installed" ]; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Install them with:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/program.h"
+#include "app/random.h"
+#include "app/recording.h"
+#include "app/startscreen.h"
+#include "game/gamescreen.h"
+#include "lifelines/telscreen.h"
+#include "questions/mainmodule.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+
+namespace kvizar::test {
+
+// The decoded text of a base: a leading character, "@", and the records, each closed by "@".
+QString baseText(const QStringList &records);
+// Fifteen records "Вопрос k?|Верно k||Неверно k-2|||Неверно k-3||||Неверно k-4|||||".
+QStringList standardRecords();
+QByteArray encode(const QString &decoded);
+
+// A generator whose values can be dictated: queued values come first, then the seeded sequence.
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(std::uint64_t seed = 1) : fallback_(seed) {}
+    std::deque<double> queue;
+    double next() override;
+    void reseed(std::int64_t clockValue) override { fallback_.reseed(clockValue); }
+
+private:
+    Generator fallback_;
+};
+
+// A whole program on fake services and virtual time.
+class Harness {
+public:
+    explicit Harness(std::uint64_t seed = 1, QByteArray base = encode(baseText(standardRecords())));
+
+    RecordingServices rec;
+    ScriptedRandom rnd;
+    QByteArray base;  // placed as base.dat whenever the companion is started
+    std::unique_ptr<Program> program;
+
+    GameScreen &game() const { return *program->game; }
+    QString datPath() const { return rec.programDir + QStringLiteral("/base.dat"); }
+
+    void wait(std::int64_t ms) { program->scheduler.advanceBy(ms); }
+    bool press(Screen &s, Control &c, int button = LeftButton) { return program->input.press(s, &c, button); }
+    void release(Control *under = nullptr, int button = LeftButton) { program->input.release(button, under); }
+    void click(Screen &s, Control &c, int button = LeftButton);
+
+    // Program start, the start button, "начинаем!" and the whole intro: question 1 on screen.
+    void startProgram();
+    void pressStart(int button = LeftButton);
+    void toQuestion1();
+    // Commits answer i of the current question (press and release on it).
+    void answer(int i, int button = LeftButton);
+    int rightIndex() const;
+    int wrongIndex() const;
+    // Answers right until question q is on screen.
+    void toQuestion(int q);
+
+    // Lines reported since `from`.
+    QStringList linesSince(qsizetype from) const { return rec.lines.mid(from); }
+};
+
+}  // namespace kvizar::test
