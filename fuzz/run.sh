@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for a bounded time.
+#   fuzz/run.sh [SECONDS_PER_TARGET]   (default 60)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+build=build-fuzz
+
+CC=clang CXX=clang++ cmake -S . -B "$build" -DKVIZAR_FUZZ=ON -DKVIZAR_FRONTEND=OFF -DBUILD_TESTING=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)" --target base_fuzzer bank_fuzzer
+
+status=0
+for target in base bank; do
+  work="$build/corpus-$target"
+  mkdir -p "$work"
+  echo "== ${target}_fuzzer for ${seconds}s"
+  "$build/fuzz/${target}_fuzzer" "$work" "fuzz/corpus/$target" -max_total_time="$seconds" -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 2>&1 | tail -n 12 || status=1
+done
+exit "$status"
