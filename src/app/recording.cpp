@@ -56,7 +56,7 @@ struct RecordingServices::Impl : SoundOut, ProgramStarter, AddressOpener, Settin
     }
     std::optional<QByteArray> readAll(const QString &path) override
     {
-        if (!owner.files.contains(path))
+        if (!owner.files.contains(path) || owner.unreadable.contains(path))
             return std::nullopt;
         return owner.files.value(path);
     }

@@ -33,6 +33,7 @@ public:
     // The in-memory file system and settings store ("APP/SECTION/KEY" -> value).
     QMap<QString, QByteArray> files;
     QMap<QString, QString> settings;
+    QStringList unreadable;  // files that exist but cannot be read
     bool settingsReadable = true;
     bool settingsWritable = true;
     bool deletesFiles = true;
