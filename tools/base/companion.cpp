@@ -1,0 +1,65 @@
+#include "companion.h"
+
+#include "output.h"
+
+#include "app/paths.h"
+#include "app/random.h"
+#include "questions/bank.h"
+#include "questions/mainmodule.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+
+#include <chrono>
+
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *error = QStringLiteral("cannot write «%1»: %2").arg(path, file.errorString());
+    return false;
+}
+
+std::uint64_t seedFromTime()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())
+           ^ (std::uint64_t(QCoreApplication::applicationPid()) << 40);
+}
+
+int makeBaseFile()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString bankPath = kvizar::programPath(dir, QStringLiteral("\\bank.txt"));
+    const QString basePath = kvizar::programPath(dir, QStringLiteral("\\base.dat"));
+
+    QStringList problems;
+    const std::optional<kvizar::Bank> bank = kvizar::loadBank(bankPath, &problems);
+    if (!bank) {
+        printError(QStringLiteral("the bank «%1» cannot be used:\n  %2").arg(bankPath, problems.join(QStringLiteral("\n  "))));
+        return 1;
+    }
+
+    const QString recordPath = kvizar::askedRecordPath();
+    kvizar::AskedRecord record = kvizar::readAskedRecord(recordPath);
+    kvizar::Generator random(seedFromTime());
+    const std::optional<kvizar::GameQuestions> game = kvizar::chooseUnserved(*bank, record, random);
+    const std::optional<QByteArray> bytes = game ? kvizar::EncodeBase(kvizar::gameText(*game)) : std::nullopt;
+    if (!bytes) {
+        printError(QStringLiteral("no game could be made from «%1»").arg(bankPath));
+        return 1;
+    }
+    if (const std::optional<QString> fault = kvizar::checkBaseFile(*bytes, basePath)) {
+        printError(*fault);
+        return 1;
+    }
+    QString error;
+    if (!writeWhole(basePath, *bytes, &error)) {
+        printError(error);
+        return 1;
+    }
+    if (!kvizar::writeAskedRecord(recordPath, record))
+        printError(QStringLiteral("warning: cannot keep the record of questions asked in «%1»").arg(recordPath));
+    return 0;
+}

@@ -1,0 +1,69 @@
+// base: the game's companion. Started by the game without arguments, it writes base.dat,
+// the fifteen questions of the next game, beside itself. With a command, it helps to keep
+// the question bank.
+
+#include "commands.h"
+#include "companion.h"
+#include "output.h"
+
+#include <QCoreApplication>
+
+#include <exception>
+
+namespace {
+
+const char *const kHelp = R"(Usage:
+  base                       Write base.dat beside this program: five questions of each
+                             class from bank.txt beside it, none met before until a class
+                             has been gone through. Run by the game when its start screen
+                             loads. The questions met are kept in the user's data directory
+                             (Kvizar/asked.txt).
+  base check FILE            List every problem of a bank with its line; exit 1 if any.
+  base encode FILE [-o OUT] [--seed N]
+                             Make base.dat content from a bank (five random questions of
+                             each class, no record kept) or, when FILE is not a bank, from
+                             its UTF-8 text taken as the decoded base. Written to standard
+                             output, or to OUT.
+  base decode FILE           Show a base.dat as text: fifteen questions, each with its
+                             answers, the right one marked "+".
+  base --help                This text.
+
+A bank is a UTF-8 text: "#" comment lines, blank lines, the section lines [SIMPLE],
+[MEDIUM] and [HARD], and one question per line:
+  Question | Right answer | Wrong | Wrong | Wrong
+)";
+
+int run(const QStringList &args)
+{
+    if (args.isEmpty())
+        return makeBaseFile();
+    const QString command = args.first();
+    const QStringList rest = args.mid(1);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        printOut(QString::fromUtf8(kHelp));
+        return 0;
+    }
+    if (command == QLatin1String("check"))
+        return checkCommand(rest);
+    if (command == QLatin1String("encode"))
+        return encodeCommand(rest);
+    if (command == QLatin1String("decode"))
+        return decodeCommand(rest);
+    printError(QStringLiteral("unknown command «%1» (see base --help)").arg(command));
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    try {
+        QCoreApplication app(argc, argv);
+        return run(app.arguments().mid(1));
+    } catch (const std::exception &e) {
+        printError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        printError(QStringLiteral("unexpected failure"));
+    }
+    return 3;
+}
