@@ -1,0 +1,79 @@
+#include "artwork.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+namespace kvizar::gui {
+
+Artwork::Artwork() = default;
+Artwork::~Artwork() = default;
+
+QSvgRenderer *Artwork::renderer(const QString &id)
+{
+    auto it = renderers_.find(id);
+    if (it == renderers_.end()) {
+        auto svg = std::make_unique<QSvgRenderer>(QStringLiteral(":/art/%1.svg").arg(id));
+        if (!svg->isValid())
+            svg.reset();
+        it = renderers_.emplace(id, std::move(svg)).first;
+    }
+    return it->second.get();
+}
+
+QSize Artwork::size(const QString &id)
+{
+    QSvgRenderer *svg = id.isEmpty() ? nullptr : renderer(id);
+    return svg ? svg->defaultSize() : QSize();
+}
+
+QPixmap Artwork::pixmap(const QString &id, qreal ratio)
+{
+    const auto key = std::make_pair(id, ratio);
+    auto it = pixmaps_.find(key);
+    if (it != pixmaps_.end())
+        return it->second;
+    const QPixmap image = render(id, size(id), ratio);
+    pixmaps_.emplace(key, image);
+    return image;
+}
+
+QPixmap Artwork::render(const QString &id, QSize logical, qreal ratio)
+{
+    QSvgRenderer *svg = logical.isEmpty() ? nullptr : renderer(id);
+    if (!svg)
+        return {};
+    QPixmap image(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)));
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    svg->render(&painter, QRectF(QPointF(0, 0), logical));
+    return image;
+}
+
+void Artwork::draw(QPainter &painter, const QString &id, QPoint at)
+{
+    if (id.isEmpty())
+        return;
+    const QPixmap image = pixmap(id, painter.device()->devicePixelRatioF());
+    if (!image.isNull())
+        painter.drawPixmap(at, image);
+}
+
+QCursor Artwork::handCursor()
+{
+    // The fingertip is the hot spot.
+    return QCursor(pixmap(QStringLiteral("cursor"), qApp->devicePixelRatio()), 1, 0);
+}
+
+QIcon Artwork::windowIcon()
+{
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64})
+        icon.addPixmap(render(QStringLiteral("icon"), QSize(side, side), 1));
+    return icon;
+}
+
+}  // namespace kvizar::gui

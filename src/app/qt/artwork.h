@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <utility>
+
+class QPainter;
+class QSvgRenderer;
+
+namespace kvizar::gui {
+
+// The game's pictures, by id (the file name in assets/art without ".svg"), rendered from the
+// vector art at the device pixel ratio they are shown at.
+class Artwork {
+public:
+    Artwork();
+    ~Artwork();
+
+    // The picture's size as drawn, in logical pixels; empty for an unknown id.
+    QSize size(const QString &id);
+    // Draws the picture at its own size with its top-left corner at `at`.
+    void draw(QPainter &painter, const QString &id, QPoint at);
+
+    QCursor handCursor();
+    QIcon windowIcon();
+
+private:
+    QSvgRenderer *renderer(const QString &id);
+    QPixmap pixmap(const QString &id, qreal ratio);
+    QPixmap render(const QString &id, QSize logical, qreal ratio);
+
+    std::map<QString, std::unique_ptr<QSvgRenderer>> renderers_;
+    std::map<std::pair<QString, qreal>, QPixmap> pixmaps_;
+};
+
+}  // namespace kvizar::gui

@@ -1,0 +1,48 @@
+#include "desktopservices.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTime>
+#include <QUrl>
+
+namespace kvizar::gui {
+
+bool DetachedStarter::startDetached(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.isAbsolute() || !file.isFile() || !file.isExecutable())
+        return false;
+    return QProcess::startDetached(file.absoluteFilePath(), {}, file.absolutePath());
+}
+
+void DesktopOpener::open(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+std::optional<QByteArray> DiskFiles::readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+bool DiskFiles::remove(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+bool DiskFiles::exists(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
+
+int LocalClock::msecsSinceMidnight()
+{
+    return QTime::currentTime().msecsSinceStartOfDay();
+}
+
+}  // namespace kvizar::gui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "artwork.h"
+#include "desktopservices.h"
+#include "inisettings.h"
+#include "screenwindows.h"
+#include "soundplayer.h"
+
+#include <memory>
+
+namespace kvizar {
+class Program;
+}
+
+namespace kvizar::gui {
+
+class TimeDriver;
+
+// Everything the game gets from the desktop: the real services, the windows and the pace of
+// time.
+class FrontEnd {
+public:
+    FrontEnd();
+    ~FrontEnd();
+    FrontEnd(const FrontEnd &) = delete;
+    FrontEnd &operator=(const FrontEnd &) = delete;
+
+    Services services(const QString &programDir, const QString &exeName);
+    // Shows the program's screens and runs its time; before Program::run().
+    void attach(Program &program);
+
+private:
+    Artwork artwork_;
+    SoundPlayer sound_;
+    DetachedStarter starter_;
+    DesktopOpener opener_;
+    IniSettings settings_;
+    DiskFiles files_;
+    LocalClock clock_;
+    ScreenWindows windows_{artwork_};
+    std::unique_ptr<TimeDriver> time_;
+};
+
+}  // namespace kvizar::gui

@@ -1,0 +1,36 @@
+#include "inisettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace kvizar::gui {
+
+QString IniSettings::fileOf(const QString &app)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + app +
+           QStringLiteral(".ini");
+}
+
+std::optional<QString> IniSettings::read(const QString &app, const QString &section, const QString &key,
+                                         const QString &fallback)
+{
+    const QSettings settings(fileOf(app), QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return std::nullopt;
+    return settings.value(section + QLatin1Char('/') + key, fallback).toString();
+}
+
+bool IniSettings::write(const QString &app, const QString &section, const QString &key, const QString &value)
+{
+    const QString file = fileOf(app);
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+        return false;
+    QSettings settings(file, QSettings::IniFormat);
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+}  // namespace kvizar::gui

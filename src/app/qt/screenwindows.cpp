@@ -1,0 +1,146 @@
+#include "screenwindows.h"
+
+#include "artwork.h"
+#include "screenwindow.h"
+
+#include "app/program.h"
+#include "screens/designs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <utility>
+
+namespace kvizar::gui {
+
+namespace {
+
+// The phone dialog can be worked from the keyboard: Tab goes from friend to friend.
+std::vector<Control *> keyboardChain(Screen &screen)
+{
+    const ControlArray friends = screen.array(QStringLiteral("friendsi"));
+    std::vector<Control *> chain;
+    for (int i = friends.lowerBound(); i <= friends.upperBound(); ++i)
+        chain.push_back(&friends(i));
+    return chain;
+}
+
+void centre(QWidget &window)
+{
+    QRect frame(QPoint(0, 0), window.size());
+    frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+void keepAbove(QWidget &dialog, const QWidget &owner)
+{
+    dialog.setWindowFlags((dialog.windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    dialog.winId();
+    dialog.windowHandle()->setTransientParent(owner.windowHandle());
+}
+
+}  // namespace
+
+ScreenWindows::ScreenWindows(Artwork &artwork) : artwork_(artwork)
+{
+    QApplication::setWindowIcon(artwork_.windowIcon());
+}
+
+ScreenWindows::~ScreenWindows()
+{
+    for (auto &[screen, window] : windows_)
+        delete window;
+    for (const QPointer<ScreenWindow> &window : closed_)
+        delete window.data();
+}
+
+void ScreenWindows::attach(Program &program)
+{
+    program_ = &program;
+}
+
+void ScreenWindows::refresh()
+{
+    for (auto &[screen, window] : windows_)
+        window->refresh();
+    for (ScreenWindow *window : std::exchange(toShow_, {})) {
+        window->show();
+        window->activateWindow();
+    }
+}
+
+ScreenWindow *ScreenWindows::windowOf(const Screen &screen) const
+{
+    const auto it = windows_.find(&screen);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+void ScreenWindows::screenLoaded(Screen &screen)
+{
+    Q_ASSERT(program_);
+    windows_[&screen] = new ScreenWindow(*program_, screen, artwork_);
+}
+
+void ScreenWindows::screenShown(Screen &screen)
+{
+    ScreenWindow *window = windowOf(screen);
+    if (screen.name() == QLatin1String("tel"))
+        window->setFocusChain(keyboardChain(screen));
+    centre(*window);
+    if (ScreenWindow *owner = ownerOfDialog())
+        keepAbove(*window, *owner);
+    // Shown once the handler has finished, so the window appears where it ends up.
+    toShow_.push_back(window);
+}
+
+// A screen shown while another one is disabled is that screen's dialog.
+ScreenWindow *ScreenWindows::ownerOfDialog() const
+{
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [](const auto &entry) { return entry.second->isVisible() && !entry.second->isEnabled(); });
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+void ScreenWindows::screenClosed(Screen &screen)
+{
+    const auto it = windows_.find(&screen);
+    if (it == windows_.end())
+        return;
+    ScreenWindow *window = it->second;
+    windows_.erase(it);
+    std::erase(toShow_, window);
+    // The window may be in the middle of handling the event that closed its screen.
+    window->detach();
+    window->deleteLater();
+    std::erase_if(closed_, [](const QPointer<ScreenWindow> &w) { return w.isNull(); });
+    closed_.emplace_back(window);
+}
+
+void ScreenWindows::screenEnabled(Screen &screen, bool on)
+{
+    if (ScreenWindow *window = windowOf(screen))
+        window->setEnabled(on);
+}
+
+void ScreenWindows::makeTopMostAtOrigin(Screen &screen)
+{
+    ScreenWindow *window = windowOf(screen);
+    window->setWindowFlag(Qt::WindowStaysOnTopHint);
+    window->move(QGuiApplication::primaryScreen()->geometry().topLeft());
+}
+
+void ScreenWindows::fatalError(const QString &message)
+{
+    QMessageBox::critical(nullptr, gameDesign().caption, message);
+}
+
+void ScreenWindows::exitProgram()
+{
+    // Queued, so that the handler under way finishes and no window is left behind.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+}  // namespace kvizar::gui
