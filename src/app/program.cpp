@@ -78,6 +78,7 @@ void Program::unload(Screen *screen)
         game = nullptr;
     if (tel == screen)
         tel = nullptr;
+    input.forget(owned.get());
     owned->close();
     released_.push_back(std::move(owned));
 }

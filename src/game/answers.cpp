@@ -18,7 +18,7 @@ void GameScreen::answerDown(int i)
 
 void GameScreen::answerUp()
 {
-    if (AlreadyPressed || QuestionNow == 0)
+    if (AlreadyPressed || QuestionNow == 0 || timedOut())
         return;
     forclock.setEnabled(false);
     StartReveal();

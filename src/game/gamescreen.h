@@ -51,6 +51,8 @@ private:
     // Says a host line: the caption of tablo, then the talking animation over it.
     void say(const QString &line);
     QString letter(int i);
+    // The clock has run out on this question: a press held over the timeout is let go.
+    bool timedOut() const { return QuestionNow > 0 && TimeLimit < 0; }
 
     void beginClick();
     void introTick();

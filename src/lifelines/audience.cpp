@@ -36,7 +36,7 @@ void GameScreen::zalDown()
 
 void GameScreen::zalUp()
 {
-    if (AlreadyPressed)
+    if (AlreadyPressed || timedOut())
         return;
     LifelineBusy = true;
     const int bonus = audienceBonus(QuestionNow);

@@ -13,7 +13,7 @@ void GameScreen::fiftyDown()
 
 void GameScreen::fiftyUp()
 {
-    if (AlreadyPressed)
+    if (AlreadyPressed || timedOut())
         return;
     LifelineBusy = true;
     say(QStringLiteral("Мы просим компьютер убрать два заведомо неверных варианта."));

@@ -14,7 +14,7 @@ void GameScreen::telephDown()
 
 void GameScreen::telephUp()
 {
-    if (AlreadyPressed)
+    if (AlreadyPressed || timedOut())
         return;
     LifelineBusy = true;
     program_.openTel();

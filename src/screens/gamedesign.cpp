@@ -7,6 +7,10 @@ using namespace design;
 
 namespace {
 
+// The answers are written in a light blue that reads on the dark plates; the dark blue of old
+// (#0000C0) all but vanished on a black capsule.
+constexpr unsigned kAnswerText = 0xC8DCFF;
+
 const char *const kAmounts[15] = {"100",    "200",    "300",    "500",     "1,000",   "2,000",   "4,000",    "8,000",
                                   "16,000", "32,000", "64,000", "125,000", "250,000", "500,000", "1,000,000"};
 
@@ -20,7 +24,7 @@ void addLifelines(std::vector<ControlDesign> &c)
     c.push_back(Row(Kind::Image, "teleph", -1, 5235, 180, 900, 900).picture("phone").tip(QStringLiteral("Звонок другу")).hand());
 }
 
-void addHost(std::vector<ControlDesign> &c)
+void addHostLine(std::vector<ControlDesign> &c)
 {
     c.push_back(Row(Kind::Label, "tablo", -1, 3180, 1860, 3000, 1665)
                     .look(font("Arial", 9.75, 0x000000))
@@ -28,6 +32,19 @@ void addHost(std::vector<ControlDesign> &c)
                     .wrap()
                     .caption(QStringLiteral("И Вы забираете 1,000,000 рублей! Поздравляю Вас! Великолепная игра! Ваша эрудиция "
                                             "заставит нас долго помнить эту игру. До новых встреч! Играйте и выигрывайте!")));
+}
+
+// The audience's chart lies inside the speech balloon: it and its bars stand in front of it.
+void addPoll(std::vector<ControlDesign> &c)
+{
+    const int lefts[4] = {4275, 4590, 4920, 5250};
+    for (int i = 0; i < 4; ++i)
+        c.push_back(Row(Kind::Shape, "bar", i + 1, lefts[i], 2910, 195, 240).fill(0xFF0000).border(0xFF0000, 1).hidden());
+    c.push_back(Row(Kind::Image, "chart", -1, 3780, 2360, 1875, 1155).picture("chart").hidden());
+}
+
+void addHost(std::vector<ControlDesign> &c)
+{
     c.push_back(Row(Kind::RoundShape, "Shape1", -1, 3120, 1785, 3180, 1815).fill(0xFFFFFF).border(0x000000, 1));
     c.push_back(Row(Kind::Image, "banner", -1, 6615, 705, 2130, 450).picture("banner").hand());
     c.push_back(Row(Kind::Button, "begin", -1, 4095, 2460, 1515, 465)
@@ -38,12 +55,8 @@ void addHost(std::vector<ControlDesign> &c)
     c.push_back(Row(Kind::Image, "velmar", 1, -75, 60, 2850, 3150).picture("host-rest"));
 }
 
-void addPollAndQuestion(std::vector<ControlDesign> &c)
+void addQuestion(std::vector<ControlDesign> &c)
 {
-    const int lefts[4] = {4275, 4590, 4920, 5250};
-    for (int i = 0; i < 4; ++i)
-        c.push_back(Row(Kind::Shape, "bar", i + 1, lefts[i], 2910, 195, 240).fill(0xFF0000).border(0xFF0000, 1).hidden());
-    c.push_back(Row(Kind::Image, "chart", -1, 3780, 2360, 1875, 1155).picture("chart").hidden());
     c.push_back(Row(Kind::Image, "ficha", -1, 2790, 2835, 375, 375).picture("ornament"));
     c.push_back(Row(Kind::Label, "display", -1, 195, 3600, 6060, 1485)
                     .look(font("Comic Sans MS", 12, 0x00FFFF, true))
@@ -57,7 +70,7 @@ void addAnswers(std::vector<ControlDesign> &c)
     const char *const letters[4] = {"A", "B", "C", "D"};
     for (int i = 0; i < 4; ++i)
         c.push_back(Row(Kind::Label, "answer", i + 1, answerAt[i][0], answerAt[i][1], 1890, 270)
-                        .look(font("Times New Roman", 9.75, 0x0000C0))
+                        .look(font("Times New Roman", 9.75, kAnswerText))
                         .tip(QStringLiteral("Вариант ") + QLatin1String(letters[i]))
                         .hand());
     const int letterAt[4][2] = {{615, 5310}, {3675, 5310}, {630, 6255}, {3675, 6255}};
@@ -145,8 +158,10 @@ const ScreenDesign &gameDesign()
         s.background = 0x000000;
         s.frame = Frame::FixedSingle;
         addLifelines(s.controls);
+        addHostLine(s.controls);
+        addPoll(s.controls);
         addHost(s.controls);
-        addPollAndQuestion(s.controls);
+        addQuestion(s.controls);
         addAnswers(s.controls);
         addPictureSources(s.controls);
         addLadder(s.controls);

@@ -23,6 +23,14 @@ bool InputRouter::press(Screen &screen, Control *control, int button)
     return true;
 }
 
+void InputRouter::forget(const Screen *screen)
+{
+    if (pressedScreen_ == screen) {
+        pressedScreen_ = nullptr;
+        pressed_ = nullptr;
+    }
+}
+
 void InputRouter::release(int button, Control *under)
 {
     Screen *screen = pressedScreen_;

@@ -19,6 +19,8 @@ public:
     // The release; `under` is the control under the pointer at release, for the click.
     void release(int button, Control *under = nullptr);
     bool capturing() const { return pressedScreen_ != nullptr; }
+    // A screen that closes takes a press it holds with it.
+    void forget(const Screen *screen);
 
 private:
     Program &program_;

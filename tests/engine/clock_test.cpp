@@ -1,3 +1,4 @@
+#include "app/startscreen.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
@@ -113,4 +114,34 @@ TEST(Clock, AReleasedAnswerStopsTheClockForGood)
     h.wait(5000);
     EXPECT_EQ(h.game().clocktablo.caption, QStringLiteral("23"));
     EXPECT_EQ(h.game().timebar.width, 120 - 28);
+}
+
+TEST(Clock, APressHeldOverTheTimeoutCommitsNothing)
+{
+    Harness h;
+    h.toQuestion1();
+    GameScreen &g = h.game();
+    h.wait(30000);
+    h.press(g, g.answer(h.rightIndex()));
+    h.press(g, g.zal);  // a second press while one is held goes nowhere
+    h.wait(1000);       // the timeout tick
+    ASSERT_FALSE(g.answer(1).enabled);
+    h.release(nullptr);
+    EXPECT_FALSE(g.AlreadyPressed);
+    EXPECT_FALSE(g.Timer2.enabled());
+    h.wait(15000);
+    EXPECT_NE(h.program->start, nullptr);
+}
+
+TEST(Clock, APressHeldWhileTheGameClosesIsLetGo)
+{
+    Harness h;
+    h.toQuestion1();
+    GameScreen &g = h.game();
+    h.wait(30000);
+    h.press(g, g.answer(1));
+    h.wait(16000);  // timeout, then the start screen
+    ASSERT_NE(h.program->start, nullptr);
+    StartScreen &start = *h.program->start;
+    EXPECT_TRUE(h.press(start, start.ctl(QStringLiteral("continue"))));
 }
