@@ -61,12 +61,10 @@ ScreenWindow::ScreenWindow(Program &program, Screen &screen, Artwork &artwork)
 
 void ScreenWindow::detach()
 {
-    const Screen *closed = std::exchange(screen_, nullptr);
+    screen_ = nullptr;  // a press it held went with the screen (the program forgets it)
     focusChain_.clear();
     held_ = nullptr;
-    // The release will not come to a window that is gone; let the press go now.
-    if (const int button = std::exchange(heldButton_, 0); button && !program_.isLoaded(closed))
-        program_.input.release(button);
+    heldButton_ = 0;
     hide();
 }
 

@@ -1,0 +1,30 @@
+// The yardstick for the game's start-up and memory: a bare Qt window of the start screen's
+// size that ends once it has been painted.
+#include <QApplication>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+class BareWindow : public QWidget {
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter(this).fillRect(rect(), Qt::black);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    BareWindow window;
+    window.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    window.setFixedSize(261, 305);
+    window.move(0, 0);
+    window.show();
+    return app.exec();
+}
