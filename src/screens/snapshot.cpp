@@ -39,48 +39,67 @@ QString targetName(const QString &name, int index)
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
-struct Props {
-    QString caption, picture, tag;
-    bool visible, enabled;
-    int top, height, width;
-    unsigned borderColor;
-};
-
-void add(std::vector<PropertyValue> &out, const QString &target, const Props &p)
+void describe(const QString &target, const ControlState *before, const ControlState &after, QStringList &out)
 {
-    out.push_back({target, QStringLiteral("caption"), quoted(p.caption)});
-    out.push_back({target, QStringLiteral("picture"), quoted(p.picture)});
-    out.push_back({target, QStringLiteral("visible"), flag(p.visible)});
-    out.push_back({target, QStringLiteral("enabled"), flag(p.enabled)});
-    out.push_back({target, QStringLiteral("top"), QString::number(p.top)});
-    out.push_back({target, QStringLiteral("height"), QString::number(p.height)});
-    out.push_back({target, QStringLiteral("width"), QString::number(p.width)});
-    out.push_back({target, QStringLiteral("tag"), quoted(p.tag)});
-    out.push_back({target, QStringLiteral("borderColor"), colour(p.borderColor)});
+    auto line = [&](const char *property, const QString &value) {
+        out << target + QLatin1Char('.') + QLatin1String(property) + QStringLiteral(" = ") + value;
+    };
+    if (!before || before->caption != after.caption)
+        line("caption", quoted(after.caption));
+    if (!before || before->picture != after.picture)
+        line("picture", quoted(after.picture));
+    if (!before || before->visible != after.visible)
+        line("visible", flag(after.visible));
+    if (!before || before->enabled != after.enabled)
+        line("enabled", flag(after.enabled));
+    if (!before || before->top != after.top)
+        line("top", QString::number(after.top));
+    if (!before || before->height != after.height)
+        line("height", QString::number(after.height));
+    if (!before || before->width != after.width)
+        line("width", QString::number(after.width));
+    if (!before || before->tag != after.tag)
+        line("tag", quoted(after.tag));
+    if (!before || before->borderColor != after.borderColor)
+        line("borderColor", colour(after.borderColor));
 }
 
 }  // namespace
 
-std::vector<PropertyValue> snapshot(const Screen &screen)
+ScreenState captureState(const Screen &screen)
 {
-    std::vector<PropertyValue> out;
-    out.reserve(screen.controls().size() * 9 + screen.timers().size());
+    ScreenState state;
+    state.controls.reserve(screen.controls().size());
     for (const Control &c : screen.controls())
-        add(out, targetName(c.name(), c.index()),
-            {c.caption, c.picture, c.tag, c.visible, c.enabled, c.top, c.height, c.width, c.borderColor});
+        state.controls.push_back({c.caption, c.picture, c.tag, c.visible, c.enabled, c.top, c.height, c.width, c.borderColor});
     for (const auto &t : screen.timers())
-        out.push_back({t->name(), QStringLiteral("enabled"), flag(t->enabled())});
-    return out;
+        state.timers.push_back(t->enabled());
+    return state;
 }
 
-std::vector<PropertyValue> designSnapshot(const ScreenDesign &design)
+ScreenState designState(const ScreenDesign &design)
 {
-    std::vector<PropertyValue> out;
+    ScreenState state;
     for (const ControlDesign &d : design.controls)
-        add(out, targetName(d.name, d.index),
-            {d.caption, d.picture, QString(), d.visible, d.enabled, d.top, d.height, d.width, d.borderColor});
+        state.controls.push_back({d.caption, d.picture, QString(), d.visible, d.enabled, d.top, d.height, d.width, d.borderColor});
     for (const TimerDesign &t : design.timers)
-        out.push_back({t.name, QStringLiteral("enabled"), flag(t.enabled)});
+        state.timers.push_back(t.enabled);
+    return state;
+}
+
+QStringList describeChanges(const ScreenDesign &design, const ScreenState &before, const ScreenState &after)
+{
+    QStringList out;
+    for (std::size_t i = 0; i < after.controls.size() && i < design.controls.size(); ++i) {
+        const ControlState *was = i < before.controls.size() ? &before.controls[i] : nullptr;
+        if (was && *was == after.controls[i])
+            continue;
+        const ControlDesign &d = design.controls[i];
+        describe(targetName(d.name, d.index), was, after.controls[i], out);
+    }
+    for (std::size_t i = 0; i < after.timers.size() && i < design.timers.size(); ++i)
+        if (i >= before.timers.size() || before.timers[i] != after.timers[i])
+            out << design.timers[i].name + QStringLiteral(".enabled = ") + flag(after.timers[i]);
     return out;
 }
 

@@ -11,28 +11,24 @@ QString flag(bool b)
     return b ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-void diff(const QString &screen, const std::vector<PropertyValue> &before, const std::vector<PropertyValue> &after,
-          QStringList &out)
-{
-    // Both lists come from the same design, property for property.
-    for (std::size_t i = 0; i < after.size(); ++i) {
-        const PropertyValue &now = after[i];
-        if (i < before.size() && before[i] == now)
-            continue;
-        out << screen + QLatin1Char('.') + now.target + QLatin1Char('.') + now.property + QStringLiteral(" = ") + now.value;
-    }
-}
-
 }  // namespace
 
 QStringList ChangeTracker::collect(const Program &program)
 {
     QStringList out;
-    std::map<const Screen *, std::vector<PropertyValue>> seen;
+    std::map<const Screen *, ScreenState> seen;
     for (const Screen *screen : program.screens()) {
-        std::vector<PropertyValue> now = snapshot(*screen);
+        ScreenState now = captureState(*screen);
         const auto known = seen_.find(screen);
-        diff(screen->name(), known != seen_.end() ? known->second : designSnapshot(screen->design()), now, out);
+        ScreenState designed;
+        const ScreenState *before = &designed;
+        if (known != seen_.end())
+            before = &known->second;
+        else
+            designed = designState(screen->design());
+        if (!(*before == now))
+            for (const QString &line : describeChanges(screen->design(), *before, now))
+                out << screen->name() + QLatin1Char('.') + line;
         seen[screen] = std::move(now);
     }
     seen_ = std::move(seen);

@@ -29,7 +29,7 @@ private:
     QStringList stateChanges(const GameScreen::State &now);
 
     bool withState_;
-    std::map<const Screen *, std::vector<PropertyValue>> seen_;
+    std::map<const Screen *, ScreenState> seen_;
     GameScreen::State lastState_{};
 };
 

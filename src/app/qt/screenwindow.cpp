@@ -72,8 +72,8 @@ void ScreenWindow::refresh()
 {
     if (!screen_)
         return;
-    std::vector<PropertyValue> now = snapshot(*screen_);
-    if (now != painted_) {
+    ScreenState now = captureState(*screen_);
+    if (!(now == painted_)) {
         painted_ = std::move(now);
         update();
     }

@@ -53,7 +53,7 @@ private:
     Program &program_;
     Screen *screen_;
     Artwork &artwork_;
-    std::vector<PropertyValue> painted_;
+    ScreenState painted_;
     std::vector<Control *> focusChain_;
     std::size_t focus_ = 0;
     Control *held_ = nullptr;  // the control that took the press being held
