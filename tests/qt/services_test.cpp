@@ -1,6 +1,12 @@
 #include "desktopservices.h"
 #include "inisettings.h"
+#include "questions/usedquestions.h"
 #include "soundplayer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <unistd.h>
 
 #include <QFile>
 #include <QStandardPaths>
@@ -73,4 +79,81 @@ TEST(DesktopServices, SoundOfAMissingOrForeignFilePlaysNothing)
     text.write("not a wave file at all");
     text.close();
     EXPECT_FALSE(sound.play(text.fileName(), false));
+}
+
+namespace {
+
+// Counting answered questions through the real settings file, as the game does.
+void countWith(gui::IniSettings &settings, int question)
+{
+    countAnsweredQuestion(settings, QStringLiteral("KvizarTest"), question);
+}
+
+QString storedCounter(const QString &key)
+{
+    const QSettings file(gui::IniSettings::fileOf(QStringLiteral("KvizarTest")), QSettings::IniFormat);
+    return file.value(QStringLiteral("Asked/") + key, QStringLiteral("<none>")).toString();
+}
+
+}  // namespace
+
+TEST(DesktopServices, ACorruptSettingsFileNeverReachesTheGame)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString path = gui::IniSettings::fileOf(QStringLiteral("KvizarTest"));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    for (const QByteArray &content : {QByteArray("\x00\xff[[[Asked\nSIMPLE=\"12", 20), QByteArray("[Asked]\nSIMPLE=1, 2, 3\n"),
+                                      QByteArray("[Asked]\nSIMPLE=@Variant(\\0\\0\\0\\x7f)\n")}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        gui::IniSettings settings;
+        countWith(settings, 2);  // whatever the file holds: a count or a reset, never a failure
+        const QString simple = storedCounter(QStringLiteral("SIMPLE"));
+        bool number = false;
+        simple.toInt(&number);
+        EXPECT_TRUE(number || simple == QStringLiteral("<none>")) << simple.toStdString();
+    }
+    QFile::remove(path);
+}
+
+TEST(DesktopServices, ASettingsFileInAReadOnlyDirectoryKeepsItsCounters)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes anywhere";
+    QStandardPaths::setTestModeEnabled(true);
+    const QString path = gui::IniSettings::fileOf(QStringLiteral("KvizarTest"));
+    const QString dir = QFileInfo(path).absolutePath();
+    QDir().mkpath(dir);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Asked]\nSIMPLE=4\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner);
+    QFile(dir).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    gui::IniSettings settings;
+    EXPECT_FALSE(settings.write(QStringLiteral("KvizarTest"), QStringLiteral("Asked"), QStringLiteral("SIMPLE"),
+                                QStringLiteral("5")));
+    countWith(settings, 2);  // the failed write turns into a reset, which fails too: no harm done
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[Asked]\nSIMPLE=4\n"));  // the file on disk is untouched
+    file.close();
+    QFile(dir).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QFile::remove(path);
+}
+
+TEST(DesktopServices, AnUnwritableSettingsDirectoryIsReportedAsAFailedWrite)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString path = gui::IniSettings::fileOf(QStringLiteral("KvizarTest"));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    QDir().mkpath(path);  // a directory where the file should be: no user can write it
+    gui::IniSettings settings;
+    EXPECT_FALSE(settings.write(QStringLiteral("KvizarTest"), QStringLiteral("Asked"), QStringLiteral("SIMPLE"),
+                                QStringLiteral("5")));
+    countWith(settings, 2);
+    QDir().rmdir(path);
 }
