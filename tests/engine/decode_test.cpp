@@ -1,4 +1,6 @@
 #include "questions/codepage.h"
+
+#include <QStringDecoder>
 #include "questions/mainmodule.h"
 #include "support/harness.h"
 
@@ -133,4 +135,18 @@ TEST(CheckBaseFile, RejectsTextsThatAreNotFifteenCompleteRecords)
     EXPECT_TRUE(m.contains(QStringLiteral("вопросе 3"))) << m.toStdString();
 
     EXPECT_TRUE(checkBaseFile(encode(QStringLiteral("@@") + baseText(standardRecords()).mid(2)), kPath).has_value());
+}
+
+TEST(CodePage, AgreesWithTheSystemsWindows1251WhereItHasOne)
+{
+    QStringDecoder system("windows-1251");
+    if (!system.isValid())
+        GTEST_SKIP() << "this Qt has no Windows-1251 codec";
+    for (int code = 0; code < 256; ++code) {
+        if (code == 0x98)
+            continue;  // unassigned: systems differ on what they make of it
+        const char byte = char(code);
+        const QString expected = system.decode(QByteArrayView(&byte, 1));
+        EXPECT_EQ(QString(cp1251ToChar(code)), expected) << code;
+    }
 }
