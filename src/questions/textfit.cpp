@@ -61,7 +61,7 @@ constexpr int kUnit = 64;
 
 int units(const std::array<std::uint16_t, 256> &table, const QString &text)
 {
-    static const int widest = *std::max_element(table.begin(), table.end());
+    const int widest = *std::max_element(table.begin(), table.end());
     int sum = 0;
     for (QChar c : text) {
         const std::optional<int> code = charToCp1251(c);

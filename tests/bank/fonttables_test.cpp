@@ -71,6 +71,19 @@ TEST_F(FontTables, NoCharacterIsWiderThanItsTableSays)
     }
 }
 
+TEST_F(FontTables, ACharacterOutsideTheCodePageCountsAsTheWidestOfItsFont)
+{
+    int widestAnswer = 0, widestQuestion = 0;
+    for (int code = 0x20; code < 256; ++code) {
+        widestAnswer = std::max(widestAnswer, answerWidth(QString(cp1251ToChar(code)).repeated(64)));
+        widestQuestion = std::max(widestQuestion, questionWidth(QString(cp1251ToChar(code)).repeated(64)));
+    }
+    const QString foreign = QStringLiteral("漢").repeated(64);
+    EXPECT_EQ(answerWidth(foreign), widestAnswer);
+    EXPECT_EQ(questionWidth(foreign), widestQuestion);
+    EXPECT_NE(widestAnswer, widestQuestion);
+}
+
 TEST_F(FontTables, BankTextsAreLaidOutWithinTheMeasuredWidthAndLines)
 {
     const std::optional<Bank> bank = loadBank(shippedBankPath());
