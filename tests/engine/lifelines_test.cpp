@@ -93,8 +93,10 @@ TEST(Audience, SharesStayInTheirRangesAndAddUpToAHundred)
 {
     struct Case {
         int question, bonus;
+        int most[2];  // the largest share an answer can get: four in play, two in play
     };
-    for (const Case &c : {Case{1, 60}, Case{6, 30}, Case{8, 20}, Case{10, 15}, Case{13, 10}}) {
+    for (const Case &c : {Case{1, 60, {16, 30}}, Case{6, 30, {40, 60}}, Case{8, 20, {50, 70}}, Case{10, 15, {55, 75}},
+                          Case{13, 10, {60, 80}}}) {
         for (bool halved : {false, true}) {
             for (int seed = 1; seed <= 30; ++seed) {
                 Harness h{std::uint64_t(seed * 31 + c.question)};
@@ -121,6 +123,7 @@ TEST(Audience, SharesStayInTheirRangesAndAddUpToAHundred)
                         h719 -= 719 * c.bonus / 100;
                     const int share = percentOf(h719);
                     EXPECT_GE(share, halved || c.bonus != 60 ? 10 : 6) << c.question;
+                    EXPECT_LE(share, c.most[halved ? 1 : 0]) << c.question;
                     total += share;
                 }
                 EXPECT_EQ(shown, halved ? 2 : 4);
@@ -162,11 +165,16 @@ TEST(Audience, ThePressHidesNothingButTheNextPressOrTheCommitHidesThePoll)
     for (int i = 1; i <= 4; ++i)
         EXPECT_FALSE(g.bar(i).visible);
 
-    Harness h2;
-    h2.toQuestion1();
-    useLifeline(h2, h2.game().zal);
-    h2.press(h2.game(), h2.game().teleph);
-    EXPECT_FALSE(h2.game().chart.visible);
+    for (bool byPhone : {true, false}) {
+        Harness h2;
+        h2.toQuestion1();
+        GameScreen &g2 = h2.game();
+        useLifeline(h2, g2.zal);
+        h2.press(g2, byPhone ? g2.teleph : g2.fifty);
+        EXPECT_FALSE(g2.chart.visible);
+        for (int i = 1; i <= 4; ++i)
+            EXPECT_FALSE(g2.bar(i).visible);
+    }
 }
 
 TEST(Phone, TheDialogNamesSevenFriendsWithMatchingGenders)
@@ -232,11 +240,14 @@ double friendSuccess(bool halved, int games)
         h.click(*h.program->tel, h.program->tel->friendsi(seed % 7));
         const int right = h.rightIndex();
         hits += pointsRight(g, right) ? 1 : 0;
+        EXPECT_FALSE(g.tablo.caption.contains(QStringLiteral("это .")));  // a guess is never empty
+        EXPECT_FALSE(g.tablo.caption.contains(QStringLiteral("чем  он(а)")));
         if (halved) {
             for (int i = 1; i <= 4; ++i)
                 if (g.answer(i).caption.isEmpty()) {
                     const QString letter = g.Label2(i).caption.left(1);
                     EXPECT_FALSE(g.tablo.caption.endsWith(QStringLiteral(" ") + letter + QStringLiteral(".")));
+                    EXPECT_FALSE(g.tablo.caption.contains(QStringLiteral(" ") + letter + QStringLiteral(" он(а)")));
                 }
         }
     }
