@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
-kvizar_install_packages "${KVIZAR_PACKAGES[@]}"
+kvizar_install_packages "${KVIZAR_PACKAGES[@]}" "${KVIZAR_TEST_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"

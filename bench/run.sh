@@ -15,7 +15,9 @@ cmake --build "$build" -j"$(nproc)" --target Kvizar base kvizar-sim bare-window 
 
 work="$(mktemp -d)"
 xvfb_pid=""
+game_pid=""
 cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -33,8 +35,11 @@ export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 measure() {
   local runs=9 times=() mems=()
   for ((i = 0; i < runs; i++)); do
-    /usr/bin/time -f "%e %M" -o "$work/time" "$@" >/dev/null 2>&1 || true
-    read -r t m <"$work/time"
+    if ! /usr/bin/time -f "%e %M" -o "$work/time" "$@" >/dev/null 2>&1; then
+      echo "bench/run.sh: $* failed" >&2
+      exit 1
+    fi
+    read -r t m < <(tail -n 1 "$work/time")
     times+=("$t"); mems+=("$m")
   done
   printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
@@ -68,6 +73,7 @@ hz=$(getconf CLK_TCK)
 awk -v d=$((after - before)) -v hz="$hz" 'BEGIN { printf "CPU: %.2f %% of one core\n", d / hz / 20 * 100 }'
 kill "$game_pid" 2>/dev/null || true
 wait "$game_pid" 2>/dev/null || true
+game_pid=""
 
 echo "== Simulated whole games per second (kvizar-sim, 200 won games)"
 {

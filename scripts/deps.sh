@@ -1,17 +1,17 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, if missing.
+# What the game needs to build and run; the tests need GoogleTest on top.
 KVIZAR_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  libgtest-dev
   fonts-liberation2 fonts-comfortaa fonts-dejavu-core
 )
+KVIZAR_TEST_PACKAGES=(libgtest-dev)
 
 kvizar_install_packages() {
   local wanted=("$@") missing=()
   for p in "${wanted[@]}"; do
-    if [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" != "install ok installed" ]; then
-      missing+=("$p")
-    fi
+    # One status line per installed architecture.
+    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -qx 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -ne 0 ]; then

@@ -133,6 +133,12 @@ std::optional<BankQuestion> parseQuestion(const QString &text, int line, std::ve
             checkCharacters(field, f, line, problems);
         (f == 0 ? q.question : q.answers[std::size_t(f - 1)]) = field;
     }
+    // Fifteen records of this length must still fit a base file: "#@", then each record with
+    // its ten separator bars and its closing "@", four digits a character.
+    const int record = int(q.question.size() + q.answers[0].size() + q.answers[1].size() + q.answers[2].size() +
+                           q.answers[3].size()) + 16;
+    if (problems.size() == before && (2 + kQuestionsPerGame * record) * 4 > kMaxBaseLength)
+        problems.push_back({line, QStringLiteral("the question and its answers are too long for a base file")});
     return problems.size() == before ? std::optional(q) : std::nullopt;
 }
 

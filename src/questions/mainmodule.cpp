@@ -72,8 +72,7 @@ std::optional<QString> checkBaseFile(const QByteArray &bytes, const QString &pat
 {
     const QString file = QStringLiteral("«%1»").arg(path);
     if (bytes.size() > kMaxBaseLength)
-        return QStringLiteral("Файл вопросов %1 слишком велик: %2 байт, допускается не более %3.")
-            .arg(file).arg(bytes.size()).arg(kMaxBaseLength);
+        return QStringLiteral("Файл вопросов %1 слишком велик: в нём больше %2 байт.").arg(file).arg(kMaxBaseLength);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const unsigned char b = static_cast<unsigned char>(bytes[i]);
         if (b < '0' || b > '9')

@@ -14,9 +14,11 @@ public:
     explicit InputRouter(Program &program) : program_(program) {}
 
     // A press on `control` of `screen` (as found by hit-testing; null for none). Returns true
-    // when a control took it.
+    // when a control took it. While one press is held, further presses go nowhere.
     bool press(Screen &screen, Control *control, int button);
-    // The release; `under` is the control under the pointer at release, for the click.
+    // The release of `button`; only the release of the button that made the press ends it.
+    // `under` is the control under the pointer at release: a click needs the left button
+    // released over the control that took its press.
     void release(int button, Control *under = nullptr);
     bool capturing() const { return pressedScreen_ != nullptr; }
     // A screen that closes takes a press it holds with it.
@@ -26,6 +28,7 @@ private:
     Program &program_;
     Screen *pressedScreen_ = nullptr;
     Control *pressed_ = nullptr;
+    int button_ = 0;
 };
 
 // Whether a screen takes input at all: loaded, shown and enabled.

@@ -109,3 +109,14 @@ TEST_F(BankCheck, LoadingRefusesWhatWouldSpoilABaseButNotWhatMerelyLooksBad)
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].startsWith(QStringLiteral("0: cannot read")));
 }
+
+TEST_F(BankCheck, AQuestionTooLongForABaseFileIsRefusedByLoading)
+{
+    QStringList lines = sixPerClass();
+    lines[2] = QStringLiteral("Вопрос ") + QStringLiteral("длинный ").repeated(70) + QStringLiteral("? | Лев | Тигр | Волк | Слон");
+    QStringList problems;
+    EXPECT_FALSE(loadBank(write(lines), &problems).has_value());
+    ASSERT_FALSE(problems.isEmpty());
+    EXPECT_TRUE(problems.join(QLatin1Char('\n')).contains(QStringLiteral("too long for a base file")))
+        << problems.join(QLatin1Char('\n')).toStdString();
+}

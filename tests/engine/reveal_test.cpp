@@ -268,3 +268,29 @@ TEST(Reveal, RepeatedAnswersCannotHangTheTeaser)
     h.wait(8000);
     EXPECT_EQ(h.game().QuestionNow, 2);
 }
+
+TEST(Answers, OnlyTheReleaseOfThePressingButtonCommits)
+{
+    Harness h;
+    h.toQuestion1();
+    GameScreen &g = h.game();
+    h.press(g, g.answer(h.wrongIndex()), LeftButton);
+    EXPECT_FALSE(h.press(g, g.answer(h.rightIndex()), RightButton));  // a second press goes nowhere
+    h.release(nullptr, RightButton);
+    EXPECT_FALSE(g.AlreadyPressed);
+    h.release(nullptr, LeftButton);
+    EXPECT_TRUE(g.AlreadyPressed);
+}
+
+TEST(Buttons, OnlyTheLeftButtonClicks)
+{
+    Harness h;
+    h.startProgram();
+    h.pressStart(RightButton);  // the start button takes any button: it works on press and release
+    GameScreen &g = h.game();
+    h.click(g, g.begin, RightButton);
+    h.click(g, g.begin, MiddleButton);
+    EXPECT_TRUE(g.begin.enabled);
+    h.click(g, g.begin, LeftButton);
+    EXPECT_FALSE(g.begin.enabled);
+}

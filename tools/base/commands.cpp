@@ -89,6 +89,10 @@ int checkCommand(const QStringList &args)
     if (!problems.isEmpty())
         return 1;
     const std::optional<kvizar::Bank> bank = kvizar::loadBank(path);
+    if (!bank) {
+        printError(QStringLiteral("%1 changed while it was being checked").arg(path));
+        return 1;
+    }
     QStringList counts;
     for (int c = 0; c < kvizar::kClassCount; ++c)
         counts << QStringLiteral("%1 %2").arg(bank->classes[std::size_t(c)].size()).arg(kvizar::bankClassName(c));

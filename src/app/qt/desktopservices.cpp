@@ -1,5 +1,7 @@
 #include "desktopservices.h"
 
+#include "questions/mainmodule.h"
+
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -24,10 +26,14 @@ void DesktopOpener::open(const QString &address)
 
 std::optional<QByteArray> DiskFiles::readAll(const QString &path)
 {
+    // Only a regular file: a pipe or a device by that name would block the game for good.
+    // Anything longer than a base file can be is cut, and refused as too long.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    return file.read(kMaxBaseLength + 1);
 }
 
 bool DiskFiles::remove(const QString &path)

@@ -145,12 +145,14 @@ void ScreenWindow::mousePressEvent(QMouseEvent *event)
 void ScreenWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     const int button = engineButton(event->button());
-    if (!screen_ || !button || !heldButton_)
+    if (!screen_ || !button || button != heldButton_)
         return;
     held_ = nullptr;
     heldButton_ = 0;
     update();
-    program_.input.release(button, controlUnder(event->globalPosition().toPoint()));
+    const QPoint local = event->position().toPoint();
+    program_.input.release(button, rect().contains(local) ? controlAt(local)
+                                                          : controlUnder(event->globalPosition().toPoint()));
 }
 
 void ScreenWindow::mouseMoveEvent(QMouseEvent *event)

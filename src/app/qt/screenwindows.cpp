@@ -134,13 +134,16 @@ void ScreenWindows::makeTopMostAtOrigin(Screen &screen)
 
 void ScreenWindows::fatalError(const QString &message)
 {
+    failed_ = true;
     QMessageBox::critical(nullptr, gameDesign().caption, message);
 }
 
 void ScreenWindows::exitProgram()
 {
     // Queued, so that the handler under way finishes and no window is left behind.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+    const int status = failed_ ? 1 : 0;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
 }
 
 }  // namespace kvizar::gui

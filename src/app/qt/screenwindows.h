@@ -46,6 +46,7 @@ private:
     std::map<const Screen *, ScreenWindow *> windows_;
     std::vector<ScreenWindow *> toShow_;
     std::vector<QPointer<ScreenWindow>> closed_;  // on their way out
+    bool failed_ = false;  // the program ends on an error
 };
 
 }  // namespace kvizar::gui
