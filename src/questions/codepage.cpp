@@ -42,12 +42,4 @@ std::optional<int> charToCp1251(QChar c)
     return std::nullopt;
 }
 
-bool isCp1251(const QString &text)
-{
-    for (QChar c : text)
-        if (!charToCp1251(c))
-            return false;
-    return true;
-}
-
 }  // namespace kvizar
