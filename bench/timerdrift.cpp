@@ -1,6 +1,6 @@
 // How far the window front end's clock drifts from the wall clock over a whole reveal:
 // 256 ticks of a 100 ms timer (25.6 s), each repainting a window as the game does.
-#include "app/qt/timedriver.h"
+#include "qt/timedriver.h"
 #include "screens/scheduler.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // The companion's bank reader and checker on arbitrary text.
-#include "app/random.h"
+#include "core/random.h"
 #include "questions/bank.h"
 
 #include <QDir>

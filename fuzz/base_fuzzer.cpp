@@ -2,10 +2,9 @@
 // through the real start button of a running program. An input whose first byte is odd is
 // taken as a decoded text (code page bytes) and encoded first, so that the record layout is
 // explored as well as the digit groups.
-#include "app/program.h"
-#include "app/random.h"
-#include "app/recording.h"
 #include "app/startscreen.h"
+#include "core/random.h"
+#include "recorded/recordedprogram.h"
 #include "game/gamescreen.h"
 #include "questions/codepage.h"
 #include "questions/mainmodule.h"
@@ -25,19 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             text += cp1251ToChar(data[i]);
         bytes = EncodeBase(text).value_or(QByteArray());
     }
-    RecordingServices rec;
     Generator random(size);
-    Program program(rec.services(), random);
-    rec.elapsed = [&] { return program.scheduler.now(); };
-    rec.onStart = [&](const QString &) { rec.files[QStringLiteral("/program/base.dat")] = bytes; };
+    RecordedProgram recorded(random, bytes);
+    Program &program = *recorded.program;
     program.run();
     StartScreen &start = *program.start;
     Control &go = start.ctl(QStringLiteral("continue"));
     program.input.press(start, &go, LeftButton);
     program.input.release(LeftButton, &go);
 
-    const bool accepted = !checkBaseFile(bytes, QStringLiteral("/program/base.dat")).has_value();
-    if (accepted != !rec.exited)
+    const bool accepted = !checkBaseFile(bytes, recorded.basePath()).has_value();
+    if (accepted != !recorded.rec.exited)
         std::abort();  // the start button and the check disagree
     if (!accepted)
         return 0;

@@ -1,7 +1,7 @@
 #include "startscreen.h"
 
-#include "app/paths.h"
-#include "app/program.h"
+#include "core/paths.h"
+#include "screens/program.h"
 #include "game/gamescreen.h"
 #include "lifelines/telscreen.h"
 #include "media/playwave.h"

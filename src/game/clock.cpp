@@ -1,6 +1,6 @@
 #include "gamescreen.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 #include "ladder.h"
 
 namespace kvizar {

@@ -1,6 +1,6 @@
 #include "gamescreen.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 #include "questions/questions.h"
 #include "questions/usedquestions.h"
 #include "screens/designs.h"

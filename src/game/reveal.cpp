@@ -1,7 +1,7 @@
 #include "gamescreen.h"
 
-#include "app/paths.h"
-#include "app/program.h"
+#include "core/paths.h"
+#include "screens/program.h"
 #include "media/playwave.h"
 #include "questions/questions.h"
 

@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "screens/program.h"
 #include "game/gamescreen.h"
 
 #include <cmath>

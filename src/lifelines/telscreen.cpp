@@ -1,6 +1,6 @@
 #include "telscreen.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 #include "game/gamescreen.h"
 #include "screens/designs.h"
 

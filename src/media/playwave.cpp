@@ -1,6 +1,6 @@
 #include "playwave.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 
 namespace kvizar {
 

@@ -2,7 +2,7 @@
 
 #include "codepage.h"
 #include "textfit.h"
-#include "app/random.h"
+#include "core/random.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "questions.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 #include "game/gamescreen.h"
 #include "records.h"
 

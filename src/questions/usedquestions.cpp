@@ -1,6 +1,6 @@
 #include "usedquestions.h"
 
-#include "app/platform.h"
+#include "core/services.h"
 
 #include <cmath>
 #include <optional>

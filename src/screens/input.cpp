@@ -1,6 +1,6 @@
 #include "input.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 #include "screen.h"
 
 namespace kvizar {

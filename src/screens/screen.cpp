@@ -1,6 +1,6 @@
 #include "screen.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 
 #include <stdexcept>
 
@@ -17,7 +17,6 @@ Screen::Screen(Program &program, const ScreenDesign &design) : program_(program)
         controls_.emplace_back(d);
     for (const TimerDesign &t : design_.timers)
         timers_.push_back(std::make_unique<Timer>(program_.scheduler, t.name, t.interval, t.enabled));
-    program_.services().windows.screenLoaded(*this);
 }
 
 Screen::~Screen() = default;

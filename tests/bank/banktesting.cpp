@@ -9,7 +9,7 @@ namespace kvizar::test {
 
 QString shippedBankPath()
 {
-    return qEnvironmentVariable("KVIZAR_SOURCE_DIR") + QStringLiteral("/data/bank.txt");
+    return QStringLiteral(KVIZAR_SOURCE_DIR "/data/bank.txt");
 }
 
 QString writeLines(const QString &path, const QStringList &lines)

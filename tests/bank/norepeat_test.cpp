@@ -1,6 +1,6 @@
 #include "banktesting.h"
 
-#include "app/random.h"
+#include "core/random.h"
 #include "questions/bank.h"
 
 #include <QFile>

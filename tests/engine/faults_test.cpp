@@ -60,7 +60,7 @@ TEST(Faults, ASettingsValueOfAnyTextCountsOrResets)
     std::mt19937 gen(5);
     const QString alphabet = QStringLiteral("0123456789 +-.eEdD\t\nабв\u00A0xyz");
     for (int run = 0; run < 3000; ++run) {
-        RecordingServices rec;
+        RecordedServices rec;
         QString stored;
         const int length = std::uniform_int_distribution<int>(0, 30)(gen);
         for (int i = 0; i < length; ++i)

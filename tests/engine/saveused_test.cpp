@@ -8,7 +8,7 @@ using namespace kvizar;
 namespace {
 
 struct Counters {
-    RecordingServices rec;
+    RecordedServices rec;
     void set(const QString &key, const QString &v) { rec.settings[QStringLiteral("Kvizar/Asked/") + key] = v; }
     QString get(const QString &key, const QString &app = QStringLiteral("Kvizar")) const
     {

@@ -39,16 +39,10 @@ const ::testing::Environment *const application = ::testing::AddGlobalTestEnviro
 
 }  // namespace
 
-GameOnWindows::GameOnWindows()
+GameOnWindows::GameOnWindows() : recorded(random, questionBase(), &windows)
 {
-    const Services recorded = rec.services();
-    program = std::make_unique<Program>(Services{recorded.sound, recorded.starter, recorded.opener, recorded.settings,
-                                                 recorded.files, recorded.clock, windows, recorded.programDir,
-                                                 recorded.exeName},
-                                        random);
     windows.attach(*program);
     program->afterEvent = [this] { windows.refresh(); };
-    rec.onStart = [this](const QString &) { rec.files[rec.programDir + QStringLiteral("/base.dat")] = questionBase(); };
     program->run();
 }
 

@@ -4,9 +4,8 @@
 #include "screenwindow.h"
 #include "screenwindows.h"
 
-#include "app/program.h"
-#include "app/random.h"
-#include "app/recording.h"
+#include "core/random.h"
+#include "recorded/recordedprogram.h"
 #include "game/gamescreen.h"
 
 #include <QImage>
@@ -21,11 +20,12 @@ public:
     GameOnWindows();
     ~GameOnWindows();
 
-    RecordingServices rec;
     gui::Artwork artwork;
     gui::ScreenWindows windows{artwork};
     Generator random{7};
-    std::unique_ptr<Program> program;
+    RecordedProgram recorded;
+    RecordedServices &rec = recorded.rec;
+    std::unique_ptr<Program> &program = recorded.program;
 
     GameScreen &game() const { return *program->game; }
     gui::ScreenWindow &window(const Screen &screen) const;

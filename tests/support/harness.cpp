@@ -37,12 +37,7 @@ double ScriptedRandom::next()
     return v;
 }
 
-Harness::Harness(std::uint64_t seed, QByteArray b) : rnd(seed), base(std::move(b))
-{
-    rec.elapsed = [this] { return program ? program->scheduler.now() : 0; };
-    rec.onStart = [this](const QString &) { rec.files[datPath()] = base; };
-    program = std::make_unique<Program>(rec.services(), rnd);
-}
+Harness::Harness(std::uint64_t seed, QByteArray b) : HarnessRandom(seed), RecordedProgram(rnd, std::move(b)) {}
 
 void Harness::click(Screen &s, Control &c, int button)
 {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/program.h"
-#include "app/random.h"
-#include "app/recording.h"
 #include "app/startscreen.h"
+#include "core/random.h"
+#include "recorded/recordedprogram.h"
 #include "game/gamescreen.h"
 #include "lifelines/telscreen.h"
 #include "questions/mainmodule.h"
@@ -33,18 +32,20 @@ private:
     Generator fallback_;
 };
 
-// A whole program on fake services and virtual time.
-class Harness {
+struct HarnessRandom {
+    explicit HarnessRandom(std::uint64_t seed) : rnd(seed) {}
+    ScriptedRandom rnd;
+};
+
+// A whole program on recorded services and virtual time, with a generator tests can dictate.
+class Harness : private HarnessRandom, public RecordedProgram {
 public:
     explicit Harness(std::uint64_t seed = 1, QByteArray base = encode(baseText(standardRecords())));
 
-    RecordingServices rec;
-    ScriptedRandom rnd;
-    QByteArray base;  // placed as base.dat whenever the companion is started
-    std::unique_ptr<Program> program;
+    using HarnessRandom::rnd;
 
     GameScreen &game() const { return *program->game; }
-    QString datPath() const { return rec.programDir + QStringLiteral("/base.dat"); }
+    QString datPath() const { return basePath(); }
 
     void wait(std::int64_t ms) { program->scheduler.advanceBy(ms); }
     bool press(Screen &s, Control &c, int button = LeftButton) { return program->input.press(s, &c, button); }

@@ -3,7 +3,7 @@
 #include "companion.h"
 #include "output.h"
 
-#include "app/random.h"
+#include "core/random.h"
 #include "questions/bank.h"
 #include "questions/codepage.h"
 #include "questions/mainmodule.h"

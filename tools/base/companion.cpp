@@ -2,8 +2,8 @@
 
 #include "output.h"
 
-#include "app/paths.h"
-#include "app/random.h"
+#include "core/paths.h"
+#include "core/random.h"
 #include "questions/bank.h"
 #include "questions/mainmodule.h"
 

@@ -1,6 +1,6 @@
 #include "changes.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 
 namespace kvizar::sim {
 

@@ -1,51 +1,46 @@
 #include "simulator.h"
 
-#include "app/paths.h"
 #include "game/gamescreen.h"
 
 namespace kvizar::sim {
 
 Simulator::Simulator(SimOptions options, Sink sink)
-    : options_(std::move(options)), sink_(std::move(sink)), random_(options_.seed), changes_(options_.state)
+    : options_(std::move(options)), sink_(std::move(sink)), random_(options_.seed), recorded_(random_, options_.base),
+      changes_(options_.state)
 {
     for (const auto &[key, value] : options_.settings)
-        services_.settings[key] = value;
-    services_.elapsed = [this] { return program_ ? program_->scheduler.now() : 0; };
-    services_.onStart = [this](const QString &) {
-        services_.files[programPath(services_.programDir, QStringLiteral("\\base.dat"))] = options_.base;
-    };
-    services_.onLine = [this](const QString &line) { report(line); };
-    program_ = std::make_unique<Program>(services_.services(), random_);
-    program_->afterEvent = [this] { afterEvent(); };
+        recorded_.rec.settings[key] = value;
+    recorded_.rec.onLine = [this](const QString &line) { report(line); };
+    recorded_.program->afterEvent = [this] { afterEvent(); };
 }
 
 Simulator::~Simulator()
 {
     // Tearing the program down closes its screens; that is no part of the run.
-    services_.onLine = nullptr;
-    program_->afterEvent = nullptr;
-    program_.reset();
+    recorded_.rec.onLine = nullptr;
+    recorded_.program->afterEvent = nullptr;
+    recorded_.program.reset();
 }
 
 void Simulator::start()
 {
-    program_->run();
+    recorded_.program->run();
 }
 
 void Simulator::report(const QString &line)
 {
-    sink_(QString::number(program_->scheduler.now()) + QLatin1Char(' ') + line);
+    sink_(QString::number(recorded_.program->scheduler.now()) + QLatin1Char(' ') + line);
 }
 
 void Simulator::afterEvent()
 {
-    for (const QString &line : changes_.collect(*program_))
+    for (const QString &line : changes_.collect(*recorded_.program))
         report(line);
 }
 
 Screen *Simulator::loaded(const QString &name) const
 {
-    for (Screen *s : program_->screens())
+    for (Screen *s : recorded_.program->screens())
         if (s->name() == name)
             return s;
     return nullptr;
@@ -60,7 +55,7 @@ Control *Simulator::resolve(const Target &target, Screen **screen) const
         return nullptr;
     if (target.pick == Pick::Index)
         return s->find(target.control, target.index);
-    const GameScreen *game = program_->game;
+    const GameScreen *game = recorded_.program->game;
     if (!game)
         return nullptr;
     for (int i = 1; i <= 4; ++i) {
@@ -76,21 +71,21 @@ Control *Simulator::resolve(const Target &target, Screen **screen) const
 
 bool Simulator::apply(const Command &command)
 {
-    if (program_->ended())
+    if (recorded_.program->ended())
         return false;
     Screen *screen = nullptr;
     switch (command.action) {
     case Action::Quit:
         return false;
     case Action::Wait:
-        program_->scheduler.advanceBy(command.ms);
+        recorded_.program->scheduler.advanceBy(command.ms);
         break;
     case Action::Press:
         if (Control *c = resolve(command.target, &screen))
-            program_->input.press(*screen, c, command.button);
+            recorded_.program->input.press(*screen, c, command.button);
         break;
     case Action::Release:
-        program_->input.release(command.button, resolve(command.target));
+        recorded_.program->input.release(command.button, resolve(command.target));
         break;
     case Action::Click: {
         Command half = command;
@@ -101,7 +96,7 @@ bool Simulator::apply(const Command &command)
         return apply(half);
     }
     }
-    return !program_->ended();
+    return !recorded_.program->ended();
 }
 
 }  // namespace kvizar::sim

@@ -3,9 +3,8 @@
 #include "changes.h"
 #include "script.h"
 
-#include "app/program.h"
-#include "app/random.h"
-#include "app/recording.h"
+#include "core/random.h"
+#include "recorded/recordedprogram.h"
 
 #include <QByteArray>
 #include <QList>
@@ -38,10 +37,10 @@ public:
     void start();
     // Carries out one command. False when the run is over: `quit`, or the program has ended.
     bool apply(const Command &command);
-    bool programEnded() const { return program_->ended(); }
+    bool programEnded() const { return recorded_.program->ended(); }
 
-    Program &program() { return *program_; }
-    RecordingServices &services() { return services_; }
+    Program &program() { return *recorded_.program; }
+    RecordedServices &services() { return recorded_.rec; }
 
     // The control a target means now; null when its screen is not loaded or, for
     // `right`/`wrong`, no label fits.
@@ -54,9 +53,8 @@ private:
 
     SimOptions options_;
     Sink sink_;
-    RecordingServices services_;
     Generator random_;
-    std::unique_ptr<Program> program_;
+    RecordedProgram recorded_;
     ChangeTracker changes_;
 };
 

@@ -2,7 +2,7 @@
 
 #include "timedriver.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 
 namespace kvizar::gui {
 

@@ -1,4 +1,4 @@
-#include "recording.h"
+#include "recordedservices.h"
 
 #include "screens/screen.h"
 #include "screens/snapshot.h"
@@ -14,9 +14,9 @@ QString settingsKey(const QString &app, const QString &section, const QString &k
 
 }  // namespace
 
-struct RecordingServices::Impl : SoundOut, ProgramStarter, AddressOpener, SettingsStore, FileStore, TimeOfDay, WindowSystem {
-    explicit Impl(RecordingServices &o) : owner(o) {}
-    RecordingServices &owner;
+struct RecordedServices::Impl : SoundOut, ProgramStarter, AddressOpener, SettingsStore, FileStore, TimeOfDay, WindowSystem {
+    explicit Impl(RecordedServices &o) : owner(o) {}
+    RecordedServices &owner;
 
     bool play(const QString &path, bool) override
     {
@@ -92,19 +92,19 @@ struct RecordingServices::Impl : SoundOut, ProgramStarter, AddressOpener, Settin
     }
 };
 
-RecordingServices::RecordingServices() : impl_(new Impl(*this)) {}
+RecordedServices::RecordedServices() : impl_(new Impl(*this)) {}
 
-RecordingServices::~RecordingServices()
+RecordedServices::~RecordedServices()
 {
     delete impl_;
 }
 
-Services RecordingServices::services()
+Services RecordedServices::services()
 {
     return Services{*impl_, *impl_, *impl_, *impl_, *impl_, *impl_, *impl_, programDir, exeName};
 }
 
-void RecordingServices::report(const QString &line)
+void RecordedServices::report(const QString &line)
 {
     lines << line;
     if (onLine)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform.h"
+#include "core/services.h"
 
 #include <QMap>
 #include <QStringList>
@@ -14,12 +14,12 @@ namespace kvizar {
 // "sound PATH", "spawn PATH", "open ADDRESS", "delete PATH", "settings read A/S/K -> \"V\"",
 // "settings write A/S/K = \"V\"", "error \"MESSAGE\"", "exit", "SCREEN loaded|shown|closed|
 // enabled|disabled". Files and settings live in memory. For the simulator and the tests.
-class RecordingServices {
+class RecordedServices {
 public:
-    RecordingServices();
-    ~RecordingServices();
-    RecordingServices(const RecordingServices &) = delete;
-    RecordingServices &operator=(const RecordingServices &) = delete;
+    RecordedServices();
+    ~RecordedServices();
+    RecordedServices(const RecordedServices &) = delete;
+    RecordedServices &operator=(const RecordedServices &) = delete;
 
     Services services();
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform.h"
-#include "random.h"
+#include "core/services.h"
+#include "core/random.h"
 #include "screens/input.h"
 #include "screens/scheduler.h"
 
@@ -25,11 +25,12 @@ struct QuestionsModule {
 };
 
 // The running program: its services, time, randomness, the modules' shared variables and the
-// screens that are loaded. Screens reach each other through it.
+// screens that are loaded. Screens reach each other through it. Which screens there are is the
+// game's own affair (app/kvizar.h): it makes them when they are loaded.
 class Program {
 public:
     Program(const Services &services, RandomSource &random);
-    ~Program();
+    virtual ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
@@ -45,9 +46,12 @@ public:
 
     // Program start: loads the start screen.
     void run();
-    void loadStart();
-    GameScreen &createGame();
-    TelScreen &openTel();
+    // Loads the start screen, which runs start-up.
+    virtual void loadStart() = 0;
+    // A fresh game screen, loaded and hidden.
+    virtual GameScreen &createGame() = 0;
+    // Opens the phone dialog (loads it first).
+    virtual TelScreen &openTel() = 0;
 
     // Closes a screen and releases it once the running handler has finished.
     void unload(Screen *screen);
@@ -71,8 +75,20 @@ public:
     // Called after every handler, once discarded screens are released (front ends redraw).
     std::function<void()> afterEvent;
 
+protected:
+    // Takes in a screen just made and announces it to the window system.
+    template <class T> T &adopt(std::unique_ptr<T> screen)
+    {
+        T &ref = *screen;
+        adoptScreen(std::move(screen));
+        return ref;
+    }
+
+    // A screen is being unloaded: whoever points at it lets go.
+    virtual void released(Screen &screen) = 0;
+
 private:
-    template <class T> T &adopt(std::unique_ptr<T> screen);
+    void adoptScreen(std::unique_ptr<Screen> screen);
     void collect();
 
     Services services_;

@@ -3,7 +3,7 @@
 #include "artwork.h"
 #include "geometry.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 
 #include <QApplication>
 #include <QCloseEvent>

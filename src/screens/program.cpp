@@ -1,8 +1,6 @@
 #include "program.h"
 
-#include "app/startscreen.h"
-#include "game/gamescreen.h"
-#include "lifelines/telscreen.h"
+#include "screen.h"
 
 #include <algorithm>
 
@@ -31,36 +29,11 @@ void Program::run()
     scheduler.dispatch([this] { loadStart(); });
 }
 
-template <class T> T &Program::adopt(std::unique_ptr<T> screen)
+void Program::adoptScreen(std::unique_ptr<Screen> screen)
 {
-    T &ref = *screen;
+    Screen &ref = *screen;
     loaded_.push_back(std::move(screen));
-    return ref;
-}
-
-void Program::loadStart()
-{
-    if (ended_)
-        return;
-    if (!start)
-        start = &adopt(std::make_unique<StartScreen>(*this));
-    start->load();
-}
-
-GameScreen &Program::createGame()
-{
-    game = &adopt(std::make_unique<GameScreen>(*this));
-    game->load();
-    return *game;
-}
-
-TelScreen &Program::openTel()
-{
-    if (!tel)
-        tel = &adopt(std::make_unique<TelScreen>(*this));
-    tel->load();
-    tel->show();
-    return *tel;
+    services_.windows.screenLoaded(ref);
 }
 
 void Program::unload(Screen *screen)
@@ -72,12 +45,7 @@ void Program::unload(Screen *screen)
         return;
     std::unique_ptr<Screen> owned = std::move(*it);
     loaded_.erase(it);
-    if (start == screen)
-        start = nullptr;
-    if (game == screen)
-        game = nullptr;
-    if (tel == screen)
-        tel = nullptr;
+    released(*owned);
     input.forget(owned.get());
     owned->close();
     released_.push_back(std::move(owned));

@@ -3,7 +3,7 @@
 #include "artwork.h"
 #include "screenwindow.h"
 
-#include "app/program.h"
+#include "screens/program.h"
 #include "screens/designs.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "frontend.h"
 
-#include "app/program.h"
-#include "app/random.h"
+#include "app/kvizar.h"
+#include "core/random.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
 
     kvizar::gui::FrontEnd frontEnd;
     kvizar::Generator random(std::uint64_t(QDateTime::currentMSecsSinceEpoch()));
-    kvizar::Program program(
+    kvizar::Kvizar program(
         frontEnd.services(QCoreApplication::applicationDirPath(),
                           QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()),
         random);
