@@ -13,6 +13,10 @@ namespace kvizar {
 StartScreen::StartScreen(Program &program) : Screen(program, startDesign())
 {
     timer(QStringLiteral("Timer1")).onTick = [this] { blink(); };
+    Control &start = ctl(QStringLiteral("continue"));
+    start.input.press = [this, &start](int) { start.picture = ctl(QStringLiteral("loading")).picture; };
+    start.input.release = [this](int) { startGame(); };
+    ctl(QStringLiteral("exitfromgame")).input.click = [this] { exitGame(); };
 }
 
 void StartScreen::load()
@@ -41,33 +45,6 @@ void StartScreen::load()
     }
     show();
     services.windows.makeTopMostAtOrigin(*this);
-}
-
-int StartScreen::reacts(const Control &c) const
-{
-    if (c.name() == QLatin1String("continue"))
-        return TakesPress;
-    if (c.name() == QLatin1String("exitfromgame"))
-        return TakesClick;
-    return NoInput;
-}
-
-void StartScreen::mouseDown(Control &c, int /*button*/)
-{
-    if (c.name() == QLatin1String("continue"))
-        c.picture = ctl(QStringLiteral("loading")).picture;
-}
-
-void StartScreen::mouseUp(Control &c, int /*button*/)
-{
-    if (c.name() == QLatin1String("continue"))
-        startGame();
-}
-
-void StartScreen::click(Control &c)
-{
-    if (c.name() == QLatin1String("exitfromgame"))
-        exitGame();
 }
 
 void StartScreen::startGame()
@@ -112,7 +89,10 @@ bool StartScreen::loadBase(GameScreen &game)
         return false;
     }
     game.InData.text = QString::fromLatin1(*bytes);
-    DecodeBase(game.InData.text, game.adcoder.text, game.forcoder.text);
+    QString adcoder = game.adcoder.text, forcoder = game.forcoder.text;
+    DecodeBase(game.InData.text, adcoder, forcoder);
+    game.adcoder.text = adcoder;
+    game.forcoder.text = forcoder;
     game.InData.text = game.forcoder.text;
     if (!files.remove(path)) {
         program_.fail(QStringLiteral("Не удалось удалить прочитанный файл вопросов «%1». Игра будет закрыта.").arg(path));

@@ -12,10 +12,6 @@ public:
     explicit StartScreen(Program &program);
 
     void load() override;
-    int reacts(const Control &c) const override;
-    void mouseDown(Control &c, int button) override;
-    void mouseUp(Control &c, int button) override;
-    void click(Control &c) override;
 
 private:
     void startGame();

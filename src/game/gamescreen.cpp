@@ -44,6 +44,15 @@ GameScreen::GameScreen(Program &program)
     Timer2.onTick = [this] { revealTick(); };
     Timer3.onTick = [this] { introTick(); };
     forclock.onTick = [this] { clockTick(); };
+    for (int i = 1; i <= 4; ++i) {
+        answer(i).input.press = [this, i](int) { answerDown(i); };
+        answer(i).input.release = [this](int) { answerUp(); };
+    }
+    fifty.input = {[this](int) { fiftyDown(); }, [this](int) { fiftyUp(); }, {}};
+    zal.input = {[this](int) { zalDown(); }, [this](int) { zalUp(); }, {}};
+    teleph.input = {[this](int) { telephDown(); }, [this](int) { telephUp(); }, {}};
+    banner.input.press = [this](int) { Navigate(*this, SiteAddress); };
+    begin.input.click = [this] { beginClick(); };
 }
 
 GameScreen::State GameScreen::state() const
@@ -62,51 +71,6 @@ void GameScreen::load()
         c->pointer = teleph.pointer;
     for (int i = 1; i <= 4; ++i)
         answer(i).pointer = teleph.pointer;
-}
-
-int GameScreen::reacts(const Control &c) const
-{
-    const QString &n = c.name();
-    if (n == QLatin1String("answer") || n == QLatin1String("fifty") || n == QLatin1String("zal") ||
-        n == QLatin1String("teleph") || n == QLatin1String("banner"))
-        return TakesPress;
-    if (n == QLatin1String("begin"))
-        return TakesClick;
-    return NoInput;
-}
-
-void GameScreen::mouseDown(Control &c, int /*button*/)
-{
-    const QString &n = c.name();
-    if (n == QLatin1String("answer"))
-        answerDown(c.index());
-    else if (n == QLatin1String("fifty"))
-        fiftyDown();
-    else if (n == QLatin1String("zal"))
-        zalDown();
-    else if (n == QLatin1String("teleph"))
-        telephDown();
-    else if (n == QLatin1String("banner"))
-        Navigate(*this, SiteAddress);
-}
-
-void GameScreen::mouseUp(Control &c, int /*button*/)
-{
-    const QString &n = c.name();
-    if (n == QLatin1String("answer"))
-        answerUp();
-    else if (n == QLatin1String("fifty"))
-        fiftyUp();
-    else if (n == QLatin1String("zal"))
-        zalUp();
-    else if (n == QLatin1String("teleph"))
-        telephUp();
-}
-
-void GameScreen::click(Control &c)
-{
-    if (c.name() == QLatin1String("begin"))
-        beginClick();
 }
 
 void GameScreen::beginClick()

@@ -34,11 +34,6 @@ public:
     };
     State state() const;
 
-    int reacts(const Control &c) const override;
-    void mouseDown(Control &c, int button) override;
-    void mouseUp(Control &c, int button) override;
-    void click(Control &c) override;
-
     // Controls, named as designed.
     const ControlArray answer, otvet, Label2, bar, pimpa, denga, used, velmar;
     Control &tablo, &display, &fifty, &zal, &teleph, &chart, &begin, &banner, &clocktablo, &timebar,

@@ -45,6 +45,8 @@ TelScreen::TelScreen(Program &program)
     : Screen(program, telDesign()), friendsi(array(QStringLiteral("friendsi"))), Shape1(ctl(QStringLiteral("Shape1")))
 {
     timer(QStringLiteral("Timer1")).onTick = [this] { flicker(); };
+    for (int i = friendsi.lowerBound(); i <= friendsi.upperBound(); ++i)
+        friendsi(i).input.click = [this, i] { friendAnswers(i); };
 }
 
 void TelScreen::load()
@@ -60,17 +62,6 @@ void TelScreen::load()
         const int q = int(std::floor(12 * program_.rnd.next()));
         friendsi(i).caption = names.given[g][p] + QLatin1Char(' ') + names.patronymic[g][q];
     }
-}
-
-int TelScreen::reacts(const Control &c) const
-{
-    return c.name() == QLatin1String("friendsi") ? TakesClick : NoInput;
-}
-
-void TelScreen::click(Control &c)
-{
-    if (c.name() == QLatin1String("friendsi"))
-        friendAnswers(c.index());
 }
 
 void TelScreen::flicker()

@@ -10,8 +10,6 @@ public:
     explicit TelScreen(Program &program);
 
     void load() override;
-    int reacts(const Control &c) const override;
-    void click(Control &c) override;
 
     const ControlArray friendsi;
     Control &Shape1;

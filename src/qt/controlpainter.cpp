@@ -88,7 +88,7 @@ void ControlPainter::paint(const Screen &screen, const WindowState &state)
 {
     const ScreenDesign &design = screen.design();
     p_.fillRect(QRect(0, 0, pixels(design.width), pixels(design.height)), colour(design.background));
-    for (const Control *c : paintOrder(screen))
+    for (const Control *c : screen.paintOrder())
         if (c->visible)
             paint(*c, state);
 }

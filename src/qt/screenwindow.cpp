@@ -15,7 +15,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <utility>
 
 namespace kvizar::gui {
 
@@ -49,22 +48,25 @@ Control *controlUnder(QPoint global)
 }  // namespace
 
 ScreenWindow::ScreenWindow(Program &program, Screen &screen, Artwork &artwork)
-    : QWidget(nullptr, frameFlags(screen.design().frame)), program_(program), screen_(&screen), artwork_(artwork)
+    : QWidget(nullptr, frameFlags(screen.design().frame)), program_(program), screen_(&screen), artwork_(artwork),
+      focusChain_(screen.tabOrder())
 {
     const ScreenDesign &design = screen.design();
     setFixedSize(pixels(design.width), pixels(design.height));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    if (design.frame != Frame::None)
+    setFocusPolicy(focusChain_.empty() ? Qt::NoFocus : Qt::StrongFocus);
+    // Framed or not, a window carries its design's caption; where the design gives none, the
+    // window system shows its default.
+    if (!design.caption.isEmpty())
         setWindowTitle(design.caption);
 }
 
 void ScreenWindow::detach()
 {
-    screen_ = nullptr;  // a press it held went with the screen (the program forgets it)
+    screen_ = nullptr;
     focusChain_.clear();
-    held_ = nullptr;
-    heldButton_ = 0;
+    heldPainted_ = nullptr;
     hide();
 }
 
@@ -72,26 +74,39 @@ void ScreenWindow::refresh()
 {
     if (!screen_)
         return;
-    ScreenState now = captureState(*screen_);
-    if (!(now == painted_)) {
-        painted_ = std::move(now);
-        update();
+    if (screen_->changed()) {
+        const ChangeLog::Changes changes = screen_->takeChanges();
+        for (const Control *c : changes.controls) {
+            if (c->before() == c->state())
+                continue;
+            update(controlRect(*c, c->before()));
+            repaintControl(*c);
+        }
+    }
+    const Control *held = program_.input.held();
+    if (held != heldPainted_) {
+        if (heldPainted_)
+            repaintControl(*heldPainted_);
+        if (held)
+            repaintControl(*held);
     }
     if (underMouse())
         updatePointer(mapFromGlobal(QCursor::pos()));
 }
 
-void ScreenWindow::setFocusChain(std::vector<Control *> chain)
+void ScreenWindow::repaintControl(const Control &control)
 {
-    focusChain_ = std::move(chain);
-    focus_ = 0;
-    setFocusPolicy(focusChain_.empty() ? Qt::NoFocus : Qt::StrongFocus);
-    update();
+    update(controlRect(control).adjusted(-2, -2, 2, 2));
 }
 
 Control *ScreenWindow::controlAt(QPoint point) const
 {
     return screen_ ? screen_->controlAt(twips(point.x()), twips(point.y())) : nullptr;
+}
+
+Control *ScreenWindow::focused() const
+{
+    return focusChain_.empty() ? nullptr : focusChain_[focus_];
 }
 
 bool ScreenWindow::event(QEvent *event)
@@ -122,34 +137,22 @@ void ScreenWindow::paintEvent(QPaintEvent *)
     if (!screen_)
         return;
     QPainter painter(this);
-    const Control *focused = focusChain_.empty() ? nullptr : focusChain_[focus_];
-    ControlPainter(painter, artwork_).paint(*screen_, {focused, held_});
+    heldPainted_ = program_.input.held();
+    ControlPainter(painter, artwork_).paint(*screen_, {focused(), heldPainted_});
 }
 
 void ScreenWindow::mousePressEvent(QMouseEvent *event)
 {
     const int button = engineButton(event->button());
-    if (!screen_ || !button || program_.input.capturing())
-        return;
-    // Noted before the press goes in, as its handler may close this very screen.
-    held_ = controlAt(event->position().toPoint());
-    heldButton_ = button;
-    if (program_.input.press(*screen_, held_, button)) {
-        update();
-        return;
-    }
-    held_ = nullptr;
-    heldButton_ = 0;
+    if (screen_ && button)
+        program_.input.press(*screen_, controlAt(event->position().toPoint()), button);
 }
 
 void ScreenWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     const int button = engineButton(event->button());
-    if (!screen_ || !button || button != heldButton_)
+    if (!screen_ || !button)
         return;
-    held_ = nullptr;
-    heldButton_ = 0;
-    update();
     const QPoint local = event->position().toPoint();
     program_.input.release(button, rect().contains(local) ? controlAt(local)
                                                           : controlUnder(event->globalPosition().toPoint()));
@@ -166,9 +169,9 @@ void ScreenWindow::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!focusChain_.empty()) {
+        if (Control *control = focused(); control && screen_) {
             if (!event->isAutoRepeat())
-                clickFocused();
+                program_.input.pressKey(*screen_, control, event->key());
             return;
         }
         break;
@@ -178,13 +181,21 @@ void ScreenWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
+void ScreenWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat())
+        program_.input.releaseKey(event->key());
+    QWidget::keyReleaseEvent(event);
+}
+
 bool ScreenWindow::focusNextPrevChild(bool next)
 {
     if (focusChain_.empty())
         return QWidget::focusNextPrevChild(next);
     const std::size_t count = focusChain_.size();
+    repaintControl(*focusChain_[focus_]);
     focus_ = (focus_ + (next ? 1 : count - 1)) % count;
-    update();
+    repaintControl(*focusChain_[focus_]);
     return true;
 }
 
@@ -198,8 +209,9 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
 
 void ScreenWindow::showToolTip(const QHelpEvent &event)
 {
-    const Control *tipped = screen_ ? frontMostAt(*screen_, event.pos(),
-                                                  [](const Control &c) { return !c.design().tooltip.isEmpty(); })
+    const QPoint at = event.pos();
+    const Control *tipped = screen_ ? screen_->frontMost(twips(at.x()), twips(at.y()),
+                                                         [](const Control &c) { return !c.design().tooltip.isEmpty(); })
                                     : nullptr;
     if (tipped)
         QToolTip::showText(event.globalPos(), tipped->design().tooltip, this, controlRect(*tipped));
@@ -209,7 +221,8 @@ void ScreenWindow::showToolTip(const QHelpEvent &event)
 
 void ScreenWindow::updatePointer(QPoint point)
 {
-    const Control *under = screen_ ? frontMostAt(*screen_, point, [](const Control &) { return true; }) : nullptr;
+    const Control *under = screen_ ? screen_->frontMost(twips(point.x()), twips(point.y()), [](const Control &) { return true; })
+                                   : nullptr;
     const bool hand = under && under->pointer == Pointer::Hand;
     if (hand == hand_)
         return;
@@ -229,16 +242,6 @@ void ScreenWindow::activateDialog()
     });
     if (dialog != windows.end())
         (*dialog)->requestActivate();
-}
-
-void ScreenWindow::clickFocused()
-{
-    if (!screen_)
-        return;
-    Screen &screen = *screen_;
-    Control &control = *focusChain_[focus_];
-    if (control.visible && control.enabled && takesInput(program_, screen))
-        program_.scheduler.dispatch([&screen, &control] { screen.click(control); });
 }
 
 }  // namespace kvizar::gui

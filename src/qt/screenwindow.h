@@ -1,13 +1,12 @@
 #pragma once
 
 #include "controlpainter.h"
-#include "screens/snapshot.h"
 
 #include <QWidget>
 
-class QHelpEvent;
-
 #include <vector>
+
+class QHelpEvent;
 
 namespace kvizar {
 class Program;
@@ -18,21 +17,22 @@ namespace kvizar::gui {
 class Artwork;
 
 // The window of one screen: draws the screen's model and hands mouse and keyboard input to
-// the program. It forgets its screen when the screen is closed.
+// the program's input router. It forgets its screen when the screen is closed.
 class ScreenWindow : public QWidget {
     Q_OBJECT
 
 public:
     ScreenWindow(Program &program, Screen &screen, Artwork &artwork);
 
-    // The screen has been closed: a press still held on it is let go.
+    // The screen has been closed (a press it held went with it).
     void detach();
-    // Repaints when the model has changed since the last paint, and sets the pointer.
+    // Repaints what the model changed since the last look, and sets the pointer.
     void refresh();
-    // Controls that Tab and Shift+Tab move the focus through and Space or Enter click.
-    void setFocusChain(std::vector<Control *> chain);
 
+    // The control a press at `point` (window pixels) would reach.
     Control *controlAt(QPoint point) const;
+    // The control with the keyboard focus; null when the screen has no Tab stops.
+    Control *focused() const;
 
 protected:
     bool event(QEvent *event) override;
@@ -41,23 +41,22 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void showToolTip(const QHelpEvent &event);
     void updatePointer(QPoint point);
-    void clickFocused();
     void activateDialog();
+    void repaintControl(const Control &control);
 
     Program &program_;
     Screen *screen_;
     Artwork &artwork_;
-    ScreenState painted_;
     std::vector<Control *> focusChain_;
     std::size_t focus_ = 0;
-    Control *held_ = nullptr;  // the control that took the press being held
-    int heldButton_ = 0;
+    const Control *heldPainted_ = nullptr;  // the held button as last painted
     bool hand_ = false;  // the hand pointer is showing
 };
 

@@ -18,16 +18,6 @@ namespace kvizar::gui {
 
 namespace {
 
-// The phone dialog can be worked from the keyboard: Tab goes from friend to friend.
-std::vector<Control *> keyboardChain(Screen &screen)
-{
-    const ControlArray friends = screen.array(QStringLiteral("friendsi"));
-    std::vector<Control *> chain;
-    for (int i = friends.lowerBound(); i <= friends.upperBound(); ++i)
-        chain.push_back(&friends(i));
-    return chain;
-}
-
 void centre(QWidget &window)
 {
     QRect frame(QPoint(0, 0), window.size());
@@ -87,8 +77,6 @@ void ScreenWindows::screenLoaded(Screen &screen)
 void ScreenWindows::screenShown(Screen &screen)
 {
     ScreenWindow *window = windowOf(screen);
-    if (screen.name() == QLatin1String("tel"))
-        window->setFocusChain(keyboardChain(screen));
     centre(*window);
     if (ScreenWindow *owner = ownerOfDialog())
         keepAbove(*window, *owner);

@@ -1,7 +1,7 @@
 #include "recordedservices.h"
 
 #include "screens/screen.h"
-#include "screens/snapshot.h"
+#include "screens/describe.h"
 
 namespace kvizar {
 

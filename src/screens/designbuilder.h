@@ -45,6 +45,8 @@ struct Row {
     Row &align(Align a) { d.look.align = a; return *this; }
     Row &framed() { d.look.bordered = true; return *this; }
     Row &wrap() { d.look.wrap = true; return *this; }
+    Row &pixelWidth() { d.widthInPixels = true; return *this; }
+    Row &tabStop(int order) { d.tabIndex = order; return *this; }
     operator ControlDesign() const { return d; }
 };
 

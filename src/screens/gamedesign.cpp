@@ -130,8 +130,9 @@ void addFrameAndClock(std::vector<ControlDesign> &c)
                     .look(font("Times New Roman", 12, 0x00FFFF, true))
                     .caption(QStringLiteral("Оставшееся время")));
     c.push_back(Row(Kind::PictureBox, "Picture1", -1, 2415, 6870, 5460, 345).framed().tip(QStringLiteral("Оставшееся время")));
-    // The time bar sits inside Picture1's border; its width is kept in pixels, as the game sets it.
-    c.push_back(Row(Kind::PictureBox, "timebar", -1, 2430, 6885, 360, 315).picture("timebar"));
+    // The time bar sits inside Picture1's border, whose scale unit is the pixel: the game sets
+    // its width in pixels.
+    c.push_back(Row(Kind::PictureBox, "timebar", -1, 2430, 6885, 360, 315).picture("timebar").pixelWidth());
     c.push_back(Row(Kind::Label, "clocktablo", -1, 7965, 6855, 930, 355)
                     .look(font("Arial", 14.25, 0x00FFFF, true))
                     .align(Align::Center)

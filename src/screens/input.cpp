@@ -1,6 +1,6 @@
 #include "input.h"
 
-#include "screens/program.h"
+#include "program.h"
 #include "screen.h"
 
 namespace kvizar {
@@ -12,15 +12,26 @@ bool takesInput(const Program &program, const Screen &screen)
 
 bool InputRouter::press(Screen &screen, Control *control, int button)
 {
+    return take(screen, control, button, 0);
+}
+
+bool InputRouter::pressKey(Screen &screen, Control *control, int key)
+{
+    return key != 0 && take(screen, control, LeftButton, key);
+}
+
+bool InputRouter::take(Screen &screen, Control *control, int button, int key)
+{
     if (capturing() || !control || !takesInput(program_, screen))
         return false;
-    if (!control->visible || !control->enabled || screen.reacts(*control) == NoInput)
+    if (!control->visible || !control->enabled || !control->input.any())
         return false;
     pressedScreen_ = &screen;
     pressed_ = control;
     button_ = button;
-    if (screen.reacts(*control) & TakesPress)
-        program_.scheduler.dispatch([&screen, control, button] { screen.mouseDown(*control, button); });
+    key_ = key;
+    if (control->input.press)
+        program_.scheduler.dispatch([control, button] { control->input.press(button); });
     return true;
 }
 
@@ -30,28 +41,38 @@ void InputRouter::forget(const Screen *screen)
         pressedScreen_ = nullptr;
         pressed_ = nullptr;
         button_ = 0;
+        key_ = 0;
     }
 }
 
 void InputRouter::release(int button, Control *under)
 {
-    if (!pressedScreen_ || button != button_)
+    if (!pressedScreen_ || key_ != 0 || button != button_)
         return;
+    end(button, under);
+}
+
+void InputRouter::releaseKey(int key)
+{
+    if (!pressedScreen_ || key == 0 || key != key_)
+        return;
+    end(LeftButton, pressed_);
+}
+
+void InputRouter::end(int button, Control *under)
+{
     Screen *screen = pressedScreen_;
     Control *control = pressed_;
-    pressedScreen_ = nullptr;
-    pressed_ = nullptr;
-    button_ = 0;
-    if (!screen || !program_.isLoaded(screen))
+    forget(screen);
+    if (!program_.isLoaded(screen))
         return;
-    const int reacts = screen->reacts(*control);
-    if (reacts & TakesPress)
-        program_.scheduler.dispatch([screen, control, button] { screen->mouseUp(*control, button); });
+    if (control->input.release)
+        program_.scheduler.dispatch([control, button] { control->input.release(button); });
     // The release handler may have closed the screen: look at it again only if it is still there.
-    if (!(reacts & TakesClick) || button != LeftButton || under != control || !program_.isLoaded(screen))
+    if (!control->input.takesClick() || button != LeftButton || under != control || !program_.isLoaded(screen))
         return;
     if (control->visible && control->enabled && takesInput(program_, *screen))
-        program_.scheduler.dispatch([screen, control] { screen->click(*control); });
+        program_.scheduler.dispatch([control] { control->input.click(); });
 }
 
 }  // namespace kvizar

@@ -1,13 +1,16 @@
 #include "scheduler.h"
 
+#include "control.h"
+
 #include <algorithm>
 
 namespace kvizar {
 
-Timer::Timer(Scheduler &scheduler, QString name, int intervalMs, bool enabled)
-    : scheduler_(scheduler), name_(std::move(name)), interval_(intervalMs)
+Timer::Timer(Scheduler &scheduler, QString name, int intervalMs, bool enabled, ChangeLog *log)
+    : scheduler_(scheduler), log_(nullptr), name_(std::move(name)), interval_(intervalMs)
 {
     setEnabled(enabled);
+    log_ = log;  // the designed state is no change
 }
 
 Timer::~Timer()
@@ -20,6 +23,8 @@ void Timer::setEnabled(bool on)
 {
     if (on == enabled_)
         return;
+    if (log_)
+        log_->timer(*this, enabled_);
     enabled_ = on;
     if (on) {
         due_ = scheduler_.now() + interval_;

@@ -9,13 +9,15 @@
 
 namespace kvizar {
 
+class ChangeLog;
 class Scheduler;
 
 // A timer of a screen: enabled flag and interval, as designed. Its ticks are fired by the
 // Scheduler, which owns time; the front end decides how fast that time runs.
 class Timer {
 public:
-    Timer(Scheduler &scheduler, QString name, int intervalMs, bool enabled);
+    // `log`, when given, hears of every switch on or off.
+    Timer(Scheduler &scheduler, QString name, int intervalMs, bool enabled, ChangeLog *log = nullptr);
     ~Timer();
     Timer(const Timer &) = delete;
     Timer &operator=(const Timer &) = delete;
@@ -31,6 +33,7 @@ public:
 private:
     friend class Scheduler;
     Scheduler &scheduler_;
+    ChangeLog *log_;
     QString name_;
     int interval_;
     bool enabled_ = false;

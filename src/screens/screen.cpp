@@ -2,6 +2,8 @@
 
 #include "screens/program.h"
 
+#include <algorithm>
+#include <climits>
 #include <stdexcept>
 
 namespace kvizar {
@@ -14,9 +16,12 @@ bool isWindowed(Kind k)
 Screen::Screen(Program &program, const ScreenDesign &design) : program_(program), design_(design)
 {
     for (const ControlDesign &d : design_.controls)
-        controls_.emplace_back(d);
+        controls_.emplace_back(d, &log_);
     for (const TimerDesign &t : design_.timers)
-        timers_.push_back(std::make_unique<Timer>(program_.scheduler, t.name, t.interval, t.enabled));
+        timers_.push_back(std::make_unique<Timer>(program_.scheduler, t.name, t.interval, t.enabled, &log_));
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        paintOrder_.push_back(&*it);
+    std::stable_partition(paintOrder_.begin(), paintOrder_.end(), [](const Control *c) { return !isWindowed(c->kind()); });
 }
 
 Screen::~Screen() = default;
@@ -89,21 +94,30 @@ void Screen::close()
     program_.services().windows.screenClosed(*this);
 }
 
-Control *Screen::controlAt(int x, int y)
+Control *Screen::frontMost(int x, int y, const std::function<bool(const Control &)> &accept) const
 {
-    auto under = [x, y](const Control &c) {
-        return c.visible && x >= c.left() && x < c.left() + c.width && y >= c.top && y < c.top + c.height;
-    };
-    for (int pass = 0; pass < 2; ++pass) {
-        const bool windowedPass = pass == 0;
-        for (Control &c : controls_) {
-            if (isWindowed(c.kind()) != windowedPass || !under(c))
-                continue;
-            if (c.enabled && reacts(c) != NoInput)
-                return &c;
-        }
+    for (auto it = paintOrder_.rbegin(); it != paintOrder_.rend(); ++it) {
+        const Control &c = **it;
+        if (c.visible && c.contains(x, y) && accept(c))
+            return *it;
     }
     return nullptr;
+}
+
+Control *Screen::controlAt(int x, int y) const
+{
+    return frontMost(x, y, [](const Control &c) { return c.enabled && c.input.any(); });
+}
+
+std::vector<Control *> Screen::tabOrder()
+{
+    std::vector<Control *> order;
+    for (Control &c : controls_)
+        if (c.design().tabIndex >= 0)
+            order.push_back(&c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control *a, const Control *b) { return a->design().tabIndex < b->design().tabIndex; });
+    return order;
 }
 
 }  // namespace kvizar

@@ -4,6 +4,7 @@
 #include "scheduler.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -31,11 +32,9 @@ struct ScreenDesign {
 
 enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 
-// Which input a control reacts to.
-enum Reacts { NoInput = 0, TakesPress = 1, TakesClick = 2 };
-
 class Screen {
 public:
+    // `design` must outlive the screen (the designs are static tables).
     Screen(Program &program, const ScreenDesign &design);
     virtual ~Screen();
     Screen(const Screen &) = delete;
@@ -64,23 +63,30 @@ public:
 
     virtual void load() {}
 
-    // Input, routed here by a front end once it has found the control.
-    virtual int reacts(const Control &) const { return NoInput; }
-    virtual void mouseDown(Control &, int /*button*/) {}
-    virtual void mouseUp(Control &, int /*button*/) {}
-    virtual void click(Control &) {}
-
+    // The controls in drawing order, back to front: the windowed kinds (buttons, text boxes,
+    // picture boxes) in front of all the others, each group stacked as the design's rows say.
+    const std::vector<Control *> &paintOrder() const { return paintOrder_; }
+    // The front-most visible control at (x, y) twips that `accept` allows; null for none.
+    Control *frontMost(int x, int y, const std::function<bool(const Control &)> &accept) const;
     // The control a press at (x, y) twips would reach: the front-most visible, enabled control
-    // under the point that takes presses or clicks. Buttons lie in front of everything else.
-    Control *controlAt(int x, int y);
+    // there that takes input.
+    Control *controlAt(int x, int y) const;
+    // The controls that Tab moves through, in the design's keyboard order.
+    std::vector<Control *> tabOrder();
+
+    // What has changed since the last call; the log starts afresh.
+    ChangeLog::Changes takeChanges() { return log_.take(); }
+    bool changed() const { return !log_.empty(); }
 
 protected:
     Program &program_;
 
 private:
-    ScreenDesign design_;
+    const ScreenDesign &design_;
+    ChangeLog log_;
     std::deque<Control> controls_;
     std::vector<std::unique_ptr<Timer>> timers_;
+    std::vector<Control *> paintOrder_;
     bool shown_ = false;
     bool enabled_ = true;
     bool closed_ = false;

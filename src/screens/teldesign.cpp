@@ -10,7 +10,7 @@ const ScreenDesign &telDesign()
     static const ScreenDesign d = [] {
         ScreenDesign s;
         s.name = QStringLiteral("tel");
-        s.caption = QStringLiteral("tel");
+        s.caption = QString();  // the dialog's design gives it no caption
         s.width = 5745;
         s.height = 5505;
         s.background = 0x80FFFF;
@@ -23,7 +23,8 @@ const ScreenDesign &telDesign()
         for (int i = 0; i < 7; ++i)
             s.controls.push_back(Row(Kind::Button, "friendsi", i, 735, tops[i], 4305, 540)
                                      .look(font("Times New Roman", 14.25, 0x000000, true))
-                                     .fill(0xC0FFC0));
+                                     .fill(0xC0FFC0)
+                                     .tabStop(i));
         s.controls.push_back(Row(Kind::Shape, "Shape1", -1, 15, 15, 5715, 5475).border(0x000000, 3));
         s.timers = {{QStringLiteral("Timer1"), 200, true}};
         return s;

@@ -192,10 +192,10 @@ TEST(Phone, TheDialogNamesSevenFriendsWithMatchingGenders)
         EXPECT_TRUE(g.used(3).visible);
         EXPECT_FALSE(g.teleph.enabled);
         for (int i = 0; i <= 6; ++i) {
-            const QStringList parts = tel.friendsi(i).caption.split(QLatin1Char(' '));
-            ASSERT_EQ(parts.size(), 2) << tel.friendsi(i).caption.toStdString();
+            const QStringList parts = tel.friendsi(i).caption->split(QLatin1Char(' '));
+            ASSERT_EQ(parts.size(), 2) << tel.friendsi(i).caption->toStdString();
             const bool man = men.contains(parts[0]);
-            EXPECT_EQ(parts[1].endsWith(QStringLiteral("ич")), man) << tel.friendsi(i).caption.toStdString();
+            EXPECT_EQ(parts[1].endsWith(QStringLiteral("ич")), man) << tel.friendsi(i).caption->toStdString();
             EXPECT_TRUE(parts[1].endsWith(man ? QStringLiteral("ич") : QStringLiteral("на")));
         }
         // While the dialog is open the game screen takes no press.
@@ -210,7 +210,7 @@ TEST(Phone, TheDialogNamesSevenFriendsWithMatchingGenders)
         h.click(tel, tel.friendsi(3));
         EXPECT_EQ(h.program->tel, nullptr);
         EXPECT_TRUE(g.isEnabled());
-        EXPECT_TRUE(g.tablo.caption.endsWith(QStringLiteral("правильный ответ это - ") + g.RightAnswer));
+        EXPECT_TRUE(g.tablo.caption->endsWith(QStringLiteral("правильный ответ это - ") + g.RightAnswer));
         EXPECT_TRUE(g.Timer1.enabled());
     }
 }
@@ -240,14 +240,14 @@ double friendSuccess(bool halved, int games)
         h.click(*h.program->tel, h.program->tel->friendsi(seed % 7));
         const int right = h.rightIndex();
         hits += pointsRight(g, right) ? 1 : 0;
-        EXPECT_FALSE(g.tablo.caption.contains(QStringLiteral("это .")));  // a guess is never empty
-        EXPECT_FALSE(g.tablo.caption.contains(QStringLiteral("чем  он(а)")));
+        EXPECT_FALSE(g.tablo.caption->contains(QStringLiteral("это .")));  // a guess is never empty
+        EXPECT_FALSE(g.tablo.caption->contains(QStringLiteral("чем  он(а)")));
         if (halved) {
             for (int i = 1; i <= 4; ++i)
                 if (g.answer(i).caption.isEmpty()) {
                     const QString letter = g.Label2(i).caption.left(1);
-                    EXPECT_FALSE(g.tablo.caption.endsWith(QStringLiteral(" ") + letter + QStringLiteral(".")));
-                    EXPECT_FALSE(g.tablo.caption.contains(QStringLiteral(" ") + letter + QStringLiteral(" он(а)")));
+                    EXPECT_FALSE(g.tablo.caption->endsWith(QStringLiteral(" ") + letter + QStringLiteral(".")));
+                    EXPECT_FALSE(g.tablo.caption->contains(QStringLiteral(" ") + letter + QStringLiteral(" он(а)")));
                 }
         }
     }

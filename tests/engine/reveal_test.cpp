@@ -169,7 +169,7 @@ TEST(Reveal, AWonGameLeavesFourteenMarkersAndReturnsTwelveSecondsLater)
     ASSERT_GT(verdictAt, 0);
     GameScreen &g = h.game();
     EXPECT_TRUE(g.state().GameFinished);
-    EXPECT_TRUE(g.tablo.caption.endsWith(QStringLiteral("сайт http://www.kvizar.ru"))) << g.tablo.caption.toStdString();
+    EXPECT_TRUE(g.tablo.caption->endsWith(QStringLiteral("сайт http://www.kvizar.ru"))) << g.tablo.caption->toStdString();
     int markers = 0;
     for (int k = 1; k <= 15; ++k)
         markers += g.pimpa(k).visible ? 1 : 0;
@@ -193,7 +193,7 @@ TEST(Reveal, RightAnswerLinesAtTheSafeRungs)
     h.wait(3600);
     const QStringList fifth{QStringLiteral("Итак, Вы достигли первой несгораемой суммы в 1000 рублей!"),
                             QStringLiteral("Несгораемая 1000 Ваша!"), QStringLiteral("Эту 1000 рублей Вы уже не потеряете")};
-    EXPECT_TRUE(fifth.contains(h.game().tablo.caption)) << h.game().tablo.caption.toStdString();
+    EXPECT_TRUE(fifth.contains(h.game().tablo.caption)) << h.game().tablo.caption->toStdString();
     EXPECT_FALSE(h.game().state().GameFinished);
 }
 
@@ -251,8 +251,8 @@ TEST(Reveal, TheTeaserNeverNamesTheRightTheChosenOrARemovedAnswer)
     h.answer(right);
     h.rnd.queue.assign(1, 5.5 / 6);
     h.wait(100);
-    EXPECT_TRUE(g.tablo.caption.startsWith(QStringLiteral("Вот если бы Вы сказали Неверно 1-"))) << g.tablo.caption.toStdString();
-    EXPECT_TRUE(g.tablo.caption.endsWith(QStringLiteral(", то Вы бы проиграли.")));
+    EXPECT_TRUE(g.tablo.caption->startsWith(QStringLiteral("Вот если бы Вы сказали Неверно 1-"))) << g.tablo.caption->toStdString();
+    EXPECT_TRUE(g.tablo.caption->endsWith(QStringLiteral(", то Вы бы проиграли.")));
 }
 
 TEST(Reveal, RepeatedAnswersCannotHangTheTeaser)

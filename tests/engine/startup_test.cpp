@@ -44,7 +44,7 @@ TEST(StartUp, TheStartButtonLoadsDecodesAndDeletesTheBaseWithAnyButton)
         GameScreen &g = h.game();
         EXPECT_TRUE(g.isShown());
         EXPECT_EQ(g.tablo.caption, QStringLiteral("Итак приступим к завоеванию миллиона. Вы готовы? Тогда"));
-        EXPECT_TRUE(g.InData.text.startsWith(QStringLiteral("#@Вопрос 1?|Верно 1||")));
+        EXPECT_TRUE(g.InData.text->startsWith(QStringLiteral("#@Вопрос 1?|Верно 1||")));
         EXPECT_EQ(g.used(1).picture, QStringLiteral("used"));
         EXPECT_FALSE(g.pimpa(7).visible);
         EXPECT_TRUE(h.rec.lines.contains(QStringLiteral("delete /program/base.dat")));

@@ -85,7 +85,7 @@ TEST(WindowInput, PhoneDialogWorksFromTheKeyboard)
     QTest::keyClick(&dialog, Qt::Key_Backtab);
     QTest::keyClick(&dialog, Qt::Key_Space);
     EXPECT_EQ(g.program->tel, nullptr);
-    EXPECT_TRUE(game.tablo.caption.startsWith(third)) << game.tablo.caption.toStdString();
+    EXPECT_TRUE(game.tablo.caption->startsWith(third)) << game.tablo.caption->toStdString();
     EXPECT_TRUE(game.isEnabled());
 }
 

@@ -1,5 +1,6 @@
 #include "changes.h"
 
+#include "screens/describe.h"
 #include "screens/program.h"
 
 namespace kvizar::sim {
@@ -13,25 +14,13 @@ QString flag(bool b)
 
 }  // namespace
 
-QStringList ChangeTracker::collect(const Program &program)
+QStringList ChangeTracker::collect(Program &program)
 {
     QStringList out;
-    std::map<const Screen *, ScreenState> seen;
-    for (const Screen *screen : program.screens()) {
-        ScreenState now = captureState(*screen);
-        const auto known = seen_.find(screen);
-        ScreenState designed;
-        const ScreenState *before = &designed;
-        if (known != seen_.end())
-            before = &known->second;
-        else
-            designed = designState(screen->design());
-        if (!(*before == now))
-            for (const QString &line : describeChanges(screen->design(), *before, now))
+    for (Screen *screen : program.screens())
+        if (screen->changed())
+            for (const QString &line : describeChanges(*screen, screen->takeChanges()))
                 out << screen->name() + QLatin1Char('.') + line;
-        seen[screen] = std::move(now);
-    }
-    seen_ = std::move(seen);
     if (withState_ && program.game)
         out << stateChanges(program.game->state());
     return out;

@@ -1,4 +1,8 @@
-#include "snapshot.h"
+#include "describe.h"
+
+#include "screen.h"
+
+#include <algorithm>
 
 namespace kvizar {
 
@@ -66,40 +70,28 @@ void describe(const QString &target, const ControlState *before, const ControlSt
 
 }  // namespace
 
-ScreenState captureState(const Screen &screen)
-{
-    ScreenState state;
-    state.controls.reserve(screen.controls().size());
-    for (const Control &c : screen.controls())
-        state.controls.push_back({c.caption, c.picture, c.tag, c.visible, c.enabled, c.top, c.height, c.width, c.borderColor});
-    for (const auto &t : screen.timers())
-        state.timers.push_back(t->enabled());
-    return state;
-}
-
-ScreenState designState(const ScreenDesign &design)
-{
-    ScreenState state;
-    for (const ControlDesign &d : design.controls)
-        state.controls.push_back({d.caption, d.picture, QString(), d.visible, d.enabled, d.top, d.height, d.width, d.borderColor});
-    for (const TimerDesign &t : design.timers)
-        state.timers.push_back(t.enabled);
-    return state;
-}
-
-QStringList describeChanges(const ScreenDesign &design, const ScreenState &before, const ScreenState &after)
+QStringList describeChanges(const Screen &screen, const ChangeLog::Changes &changes)
 {
     QStringList out;
-    for (std::size_t i = 0; i < after.controls.size() && i < design.controls.size(); ++i) {
-        const ControlState *was = i < before.controls.size() ? &before.controls[i] : nullptr;
-        if (was && *was == after.controls[i])
-            continue;
-        const ControlDesign &d = design.controls[i];
-        describe(targetName(d.name, d.index), was, after.controls[i], out);
+    const ControlDesign *first = screen.design().controls.data();
+    std::vector<const Control *> controls = changes.controls;
+    std::sort(controls.begin(), controls.end(),
+              [first](const Control *a, const Control *b) { return &a->design() - first < &b->design() - first; });
+    for (const Control *c : controls) {
+        const ControlState now = c->state();
+        if (!(c->before() == now))
+            describe(targetName(c->name(), c->index()), &c->before(), now, out);
     }
-    for (std::size_t i = 0; i < after.timers.size() && i < design.timers.size(); ++i)
-        if (i >= before.timers.size() || before.timers[i] != after.timers[i])
-            out << design.timers[i].name + QStringLiteral(".enabled = ") + flag(after.timers[i]);
+    std::vector<ChangeLog::TimerChange> timers = changes.timers;
+    auto designOrder = [&screen](const Timer *t) {
+        const auto &all = screen.timers();
+        return std::find_if(all.begin(), all.end(), [t](const auto &p) { return p.get() == t; }) - all.begin();
+    };
+    std::sort(timers.begin(), timers.end(),
+              [&](const ChangeLog::TimerChange &a, const ChangeLog::TimerChange &b) { return designOrder(a.timer) < designOrder(b.timer); });
+    for (const ChangeLog::TimerChange &t : timers)
+        if (t.wasEnabled != t.timer->enabled())
+            out << t.timer->name() + QStringLiteral(".enabled = ") + flag(t.timer->enabled());
     return out;
 }
 
