@@ -3,6 +3,8 @@
 #include "artwork.h"
 #include "geometry.h"
 
+#include "screens/fonts.h"
+
 #include <QHash>
 #include <QPainter>
 
@@ -15,25 +17,14 @@ QColor colour(unsigned rgb)
     return QColor(QRgb(rgb));
 }
 
-// The designs name Windows fonts; these free fonts stand in for them.
-QString family(const QString &designed)
-{
-    static const QHash<QString, QString> standIns = {
-        {QStringLiteral("Comic Sans MS"), QStringLiteral("Comfortaa")},
-        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("Lucida Sans"), QStringLiteral("DejaVu Sans")},
-    };
-    return standIns.value(designed, designed);
-}
-
 QFont font(const Look &look)
 {
-    QFont f(family(look.font));
-    if (look.pointSize > 0)
-        f.setPixelSize(qRound(look.pointSize * 96 / 72));  // points at 96 dots per inch
-    f.setBold(look.bold);
-    f.setItalic(look.italic);
+    const Face face = faceOf(look);
+    QFont f(face.family);
+    if (face.pixelSize > 0)
+        f.setPixelSize(face.pixelSize);
+    f.setBold(face.bold);
+    f.setItalic(face.italic);
     return f;
 }
 

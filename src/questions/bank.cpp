@@ -67,8 +67,8 @@ void checkLooks(const BankQuestion &q, std::vector<Problem> &problems)
 {
     if (!questionFits(q.question)) {
         const int lines = questionLines(q.question);
-        problems.push_back({q.line, lines > kQuestionMaxLines
-                                        ? QStringLiteral("the question takes %1 lines; the box holds %2").arg(lines).arg(kQuestionMaxLines)
+        problems.push_back({q.line, lines > questionMaxLines()
+                                        ? QStringLiteral("the question takes %1 lines; the box holds %2").arg(lines).arg(questionMaxLines())
                                         : QStringLiteral("a word of the question is wider than the box")});
     }
     for (int a = 0; a < 4; ++a) {
@@ -76,7 +76,7 @@ void checkLooks(const BankQuestion &q, std::vector<Problem> &problems)
         if (!answerFits(answer))
             problems.push_back({q.line, QStringLiteral("answer %1 %2 is %3 px wide; an answer may take %4 px")
                                             .arg(a + 1).arg(quoted(answer)).arg(answerWidth(answer))
-                                            .arg(kAnswerBoxWidth - kFitMargin)});
+                                            .arg(answerBoxWidth() - kFitMargin)});
         for (int b = 0; b < a; ++b)
             if (normalized(q.answers[std::size_t(b)]) == normalized(answer))
                 problems.push_back({q.line, QStringLiteral("answers %1 and %2 are the same: %3").arg(b + 1).arg(a + 1).arg(quoted(answer))});

@@ -2,11 +2,14 @@
 
 #include "codepage.h"
 
+#include "screens/designs.h"
+
 #include <QStringList>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 
 namespace kvizar {
 
@@ -18,6 +21,7 @@ namespace {
 // (fonts-liberation2); control characters and the one unassigned code are 0.
 
 // Comfortaa Bold, 16 px: ascent 14.0938, descent 3.75, leading 0
+const Face kQuestionFace = {QStringLiteral("Comfortaa"), 16, true, false};
 constexpr std::array<std::uint16_t, 256> kQuestionAdvance = {
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
@@ -38,6 +42,7 @@ constexpr std::array<std::uint16_t, 256> kQuestionAdvance = {
 };
 
 // Liberation Serif Regular, 13 px: ascent 11.5781, descent 2.8125, leading 0.546875
+const Face kAnswerFace = {QStringLiteral("Liberation Serif"), 13, false, false};
 constexpr std::array<std::uint16_t, 256> kAnswerAdvance = {
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
@@ -75,9 +80,41 @@ int pixels(int units)
     return (units + kUnit - 1) / kUnit;
 }
 
-constexpr int kQuestionLineUnits = (kQuestionBoxWidth - kFitMargin) * kUnit;
+const ControlDesign &designOf(const char *name, int index)
+{
+    for (const ControlDesign &d : gameDesign().controls)
+        if (d.index == index && d.name == QLatin1String(name))
+            return d;
+    throw std::logic_error("the game screen's design has lost a text box");
+}
+
+int lineUnits()
+{
+    return (questionBoxWidth() - kFitMargin) * kUnit;
+}
 
 }  // namespace
+
+const Face kQuestionTableFace = kQuestionFace;
+const Face kAnswerTableFace = kAnswerFace;
+
+int questionBoxWidth()
+{
+    static const int width = designOf("display", -1).width / kTwipsPerPixel;
+    return width;
+}
+
+int questionMaxLines()
+{
+    static const int lines = designOf("display", -1).height / kTwipsPerPixel / kQuestionLineSpacing;
+    return lines;
+}
+
+int answerBoxWidth()
+{
+    static const int width = designOf("answer", 1).width / kTwipsPerPixel;
+    return width;
+}
 
 int answerWidth(const QString &text)
 {
@@ -98,7 +135,7 @@ int questionLines(const QString &text)
         const int w = units(kQuestionAdvance, word);
         if (line < 0) {
             line = w;
-        } else if (line + space + w <= kQuestionLineUnits) {
+        } else if (line + space + w <= lineUnits()) {
             line += space + w;
         } else {
             ++lines;
@@ -110,16 +147,16 @@ int questionLines(const QString &text)
 
 bool answerFits(const QString &text)
 {
-    return answerWidth(text) + kFitMargin <= kAnswerBoxWidth;
+    return answerWidth(text) + kFitMargin <= answerBoxWidth();
 }
 
 bool questionFits(const QString &text)
 {
-    if (questionLines(text) > kQuestionMaxLines)
+    if (questionLines(text) > questionMaxLines())
         return false;
     const QStringList words = text.split(QLatin1Char(' '));
     return std::all_of(words.begin(), words.end(),
-                       [](const QString &word) { return units(kQuestionAdvance, word) <= kQuestionLineUnits; });
+                       [](const QString &word) { return units(kQuestionAdvance, word) <= lineUnits(); });
 }
 
 }  // namespace kvizar

@@ -1,18 +1,24 @@
 #pragma once
 
+#include "screens/fonts.h"
+
 #include <QString>
 
 namespace kvizar {
 
-// The game screen's two text boxes, in pixels, and the fonts the game draws them in:
-// a question in `display`, Comfortaa bold 16 px (for "Comic Sans MS" 12 pt), word-wrapped;
-// an answer in one `answer` label, Liberation Serif 13 px (for "Times New Roman" 9.75 pt),
-// on one line.
-inline constexpr int kQuestionBoxWidth = 404;
-inline constexpr int kQuestionBoxHeight = 99;
+// Whether a question fits the game screen's `display` (word-wrapped) and an answer one
+// `answer` label (on one line). The boxes' sizes come from the game screen's design; the
+// widths of the characters are tables measured in the faces the game draws those two
+// controls in (tools/measure-fonts), which a test holds to the faces the design asks for.
+int questionBoxWidth();  // pixels
+int questionMaxLines();
+int answerBoxWidth();
+
+// The faces the tables were measured in, and the question face's line spacing in pixels.
+extern const Face kQuestionTableFace;
+extern const Face kAnswerTableFace;
 inline constexpr int kQuestionLineSpacing = 18;
-inline constexpr int kQuestionMaxLines = kQuestionBoxHeight / kQuestionLineSpacing;
-inline constexpr int kAnswerBoxWidth = 126;
+
 // Widths are sums of measured advances; kerning and rounding in the real layout may add a
 // little, so every line must leave this much room.
 inline constexpr int kFitMargin = 4;
@@ -27,6 +33,6 @@ int questionWidth(const QString &text);  // on one line, no wrapping
 int questionLines(const QString &text);
 
 bool answerFits(const QString &text);
-bool questionFits(const QString &text);  // within kQuestionMaxLines, every word within the box
+bool questionFits(const QString &text);  // within questionMaxLines(), every word within the box
 
 }  // namespace kvizar

@@ -1,6 +1,8 @@
 #include "banktesting.h"
 
 #include "questions/bank.h"
+#include "questions/textfit.h"
+#include "screens/designs.h"
 
 #include <QTemporaryDir>
 
@@ -119,4 +121,22 @@ TEST_F(BankCheck, AQuestionTooLongForABaseFileIsRefusedByLoading)
     ASSERT_FALSE(problems.isEmpty());
     EXPECT_TRUE(problems.join(QLatin1Char('\n')).contains(QStringLiteral("too long for a base file")))
         << problems.join(QLatin1Char('\n')).toStdString();
+}
+
+// The width tables were measured in two faces: the faces the game's design draws its question
+// and answers in. A change of a look or of a stand-in font must come with new tables.
+TEST(TextFit, TablesAreMeasuredInTheFacesAndBoxesOfTheDesign)
+{
+    const ScreenDesign &game = gameDesign();
+    for (const ControlDesign &d : game.controls) {
+        if (d.name == QLatin1String("display")) {
+            EXPECT_EQ(faceOf(d.look), kQuestionTableFace);
+            EXPECT_EQ(questionBoxWidth() * kTwipsPerPixel, d.width);
+            EXPECT_EQ(questionMaxLines(), d.height / kTwipsPerPixel / kQuestionLineSpacing);
+        }
+        if (d.name == QLatin1String("answer")) {
+            EXPECT_EQ(faceOf(d.look), kAnswerTableFace) << d.index;
+            EXPECT_EQ(answerBoxWidth() * kTwipsPerPixel, d.width) << d.index;
+        }
+    }
 }

@@ -32,13 +32,19 @@ protected:
         static QGuiApplication app(argc, argv);
     }
 
+    static QFont qfont(const Face &face)
+    {
+        QFont font(face.family);
+        font.setPixelSize(face.pixelSize);
+        font.setBold(face.bold);
+        font.setItalic(face.italic);
+        return font;
+    }
+
     void SetUp() override
     {
-        answerFont = QFont(QStringLiteral("Liberation Serif"));
-        answerFont.setPixelSize(13);
-        questionFont = QFont(QStringLiteral("Comfortaa"));
-        questionFont.setPixelSize(16);
-        questionFont.setBold(true);
+        answerFont = qfont(kAnswerTableFace);
+        questionFont = qfont(kQuestionTableFace);
         if (QFontInfo(answerFont).family() != answerFont.family() || QFontInfo(questionFont).family() != questionFont.family())
             GTEST_SKIP() << "the game's fonts are not installed";
     }
@@ -95,7 +101,7 @@ TEST_F(FontTables, BankTextsAreLaidOutWithinTheMeasuredWidthAndLines)
             SCOPED_TRACE(q.line);
             for (const QString &a : q.answers)
                 EXPECT_LE(std::ceil(laidOutWidth(answerFont, a)), answerWidth(a) + kFitMargin) << a.toStdString();
-            const QRect wrapped = metrics.boundingRect(QRect(0, 0, kQuestionBoxWidth, 10000), Qt::TextWordWrap, q.question);
+            const QRect wrapped = metrics.boundingRect(QRect(0, 0, questionBoxWidth(), 10000), Qt::TextWordWrap, q.question);
             EXPECT_LE(wrapped.height() / metrics.lineSpacing(), questionLines(q.question)) << q.question.toStdString();
         }
 }

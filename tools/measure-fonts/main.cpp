@@ -1,9 +1,12 @@
-// Prints, as C++ tables, the advance width of every Windows-1251 character in the two fonts
-// the game screen uses for questions and answers, in 1/64 pixel.
+// Prints, as C++ tables for src/questions/textfit.cpp, the advance width of every Windows-1251
+// character in the faces the game screen draws its questions and answers in (as the design's
+// looks ask for them), in 1/64 pixel.
 //
-//   measure-fonts [QUESTION_FONT_FILE ANSWER_FONT_FILE]
+//   measure-fonts
 
 #include "questions/codepage.h"
+#include "screens/designs.h"
+#include "screens/fonts.h"
 
 #include <QGuiApplication>
 #include <QRawFont>
@@ -12,14 +15,34 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
-struct Face {
-    QString file;
-    int pixelSize;
+struct Measured {
+    kvizar::Face face;
     const char *tableName;
+    const char *faceName;
 };
+
+QFont qfont(const kvizar::Face &face, QFont::HintingPreference hinting = QFont::PreferDefaultHinting)
+{
+    QFont font(face.family);
+    font.setPixelSize(face.pixelSize);
+    font.setBold(face.bold);
+    font.setItalic(face.italic);
+    font.setHintingPreference(hinting);
+    return font;
+}
+
+const kvizar::Look &designedLook(const char *name, int index)
+{
+    for (const kvizar::ControlDesign &d : kvizar::gameDesign().controls)
+        if (d.index == index && d.name == QLatin1String(name))
+            return d.look;
+    std::abort();
+}
 
 bool printable(int code)
 {
@@ -28,11 +51,11 @@ bool printable(int code)
 
 // Hinting may round advances either way: the widest of the three renderings is kept, so a
 // text measured by the table is never narrower than the game draws it.
-double widestAdvance(const QString &file, int pixelSize, QChar c)
+double widestAdvance(const kvizar::Face &face, QChar c)
 {
     double widest = 0;
     for (auto hinting : {QFont::PreferNoHinting, QFont::PreferVerticalHinting, QFont::PreferFullHinting}) {
-        const QRawFont font(file, pixelSize, hinting);
+        const QRawFont font = QRawFont::fromFont(qfont(face, hinting));
         const QList<quint32> glyphs = font.glyphIndexesForString(QString(c));
         if (glyphs.size() != 1)
             continue;
@@ -42,24 +65,26 @@ double widestAdvance(const QString &file, int pixelSize, QChar c)
     return widest;
 }
 
-bool printTable(QTextStream &out, const Face &face)
+bool printTable(QTextStream &out, const Measured &m)
 {
-    const QRawFont font(face.file, face.pixelSize);
-    if (!font.isValid()) {
-        std::fprintf(stderr, "measure-fonts: cannot load %s\n", qPrintable(face.file));
+    const QRawFont font = QRawFont::fromFont(qfont(m.face));
+    if (!font.isValid() || font.familyName() != m.face.family) {
+        std::fprintf(stderr, "measure-fonts: the face %s is not installed\n", qPrintable(m.face.family));
         return false;
     }
-    out << "// " << font.familyName() << ' ' << font.styleName() << ", " << face.pixelSize
+    out << "// " << font.familyName() << ' ' << font.styleName() << ", " << m.face.pixelSize
         << " px: ascent " << font.ascent() << ", descent " << font.descent() << ", leading "
         << font.leading() << "\n";
-    out << "constexpr std::array<std::uint16_t, 256> " << face.tableName << " = {\n";
+    out << "const Face " << m.faceName << " = {QStringLiteral(\"" << m.face.family << "\"), " << m.face.pixelSize << ", "
+        << (m.face.bold ? "true" : "false") << ", " << (m.face.italic ? "true" : "false") << "};\n";
+    out << "constexpr std::array<std::uint16_t, 256> " << m.tableName << " = {\n";
     for (int code = 0; code < 256; ++code) {
         int units = 0;
         if (printable(code)) {
             const QChar c = kvizar::cp1251ToChar(code);
             if (!font.supportsCharacter(c))
-                std::fprintf(stderr, "measure-fonts: %s has no glyph for code %d\n", qPrintable(face.file), code);
-            units = int(std::ceil(widestAdvance(face.file, face.pixelSize, c) * 64 - 1e-6));
+                std::fprintf(stderr, "measure-fonts: %s has no glyph for code %d\n", qPrintable(m.face.family), code);
+            units = int(std::ceil(widestAdvance(m.face, c) * 64 - 1e-6));
         }
         out << (code % 16 == 0 ? "    " : " ") << units << ',' << (code % 16 == 15 ? "\n" : "");
     }
@@ -71,18 +96,19 @@ bool printTable(QTextStream &out, const Face &face)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 1 && args.size() != 3) {
-        std::fprintf(stderr, "usage: measure-fonts [QUESTION_FONT_FILE ANSWER_FONT_FILE]\n");
+    // No window is ever shown: measure without a display.
+    std::vector<char *> args(argv, argv + argc);
+    char platform[] = "-platform", offscreen[] = "offscreen";
+    args.insert(args.begin() + 1, {platform, offscreen});
+    int count = int(args.size());
+    args.push_back(nullptr);
+    QGuiApplication app(count, args.data());
+    if (app.arguments().size() != 1) {
+        std::fprintf(stderr, "usage: measure-fonts\n");
         return 2;
     }
-    const Face question{args.size() == 3 ? args[1] : QStringLiteral("/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf"),
-                            16, "kQuestionAdvance"};
-    const Face answer{args.size() == 3 ? args[2] : QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf"),
-                          13, "kAnswerAdvance"};
+    const Measured question{kvizar::faceOf(designedLook("display", -1)), "kQuestionAdvance", "kQuestionFace"};
+    const Measured answer{kvizar::faceOf(designedLook("answer", 1)), "kAnswerAdvance", "kAnswerFace"};
     QTextStream out(stdout);
     return printTable(out, question) && printTable(out, answer) ? 0 : 1;
 }
