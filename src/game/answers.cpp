@@ -1,5 +1,6 @@
 #include "gamescreen.h"
 
+#include "core/ladder.h"
 #include "core/paths.h"
 #include "screens/program.h"
 #include "media/playwave.h"
@@ -28,14 +29,8 @@ void GameScreen::StartReveal()
 {
     hidePoll();
     AlreadyPressed = true;
-    if (QuestionNow >= 1 && QuestionNow <= 5)
-        RevealTick = 20;
-    else if (QuestionNow >= 6 && QuestionNow <= 8)
-        RevealTick = 60;
-    else if (QuestionNow >= 9 && QuestionNow <= 12)
-        RevealTick = 100;
-    else if (QuestionNow >= 13 && QuestionNow <= 15)
-        RevealTick = 120;
+    if (const Rung *rung = rungOf(QuestionNow))
+        RevealTick = rung->revealStart;
     Timer2.setEnabled(true);
 }
 

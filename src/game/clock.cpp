@@ -1,7 +1,7 @@
 #include "gamescreen.h"
 
 #include "screens/program.h"
-#include "ladder.h"
+#include "core/ladder.h"
 
 namespace kvizar {
 
@@ -19,7 +19,7 @@ void GameScreen::clockTick()
     if (n == -1)
         timeout();
     if (n >= 0) {
-        timebar.width -= 4;
+        timebar.width -= kBarPixelsPerSecond;
         clocktablo.caption = QString::number(n);
     } else {
         clocktablo.caption.clear();
@@ -56,7 +56,8 @@ void GameScreen::prompt(int mark)
         } else if (row == 2) {
             tablo.caption = QStringLiteral("Если Вы ответите правильно, то вы выиграете ") + prize + QStringLiteral("рублей.");
         } else {
-            const int below = QuestionNow >= 2 && QuestionNow <= 16 ? QString::fromLatin1(kStake[QuestionNow - 1]).toInt() : 0;
+            const Rung *won = rungOf(QuestionNow - 1);
+            const int below = won ? won->amount : 0;
             tablo.caption = QStringLiteral("Если Вы ошибетесь, то Вы потеряете ") + QString::number(below - SafeSum) +
                             QStringLiteral(" рублей.");
         }

@@ -1,5 +1,6 @@
 #include "gamescreen.h"
 
+#include "core/ladder.h"
 #include "screens/program.h"
 #include "questions/questions.h"
 #include "questions/usedquestions.h"
@@ -106,18 +107,10 @@ void GameScreen::introTick()
 
 void GameScreen::StartQuestionClock()
 {
-    if (QuestionNow >= 1 && QuestionNow <= 5) {
-        SafeSum = 0;
-        timebar.width = 120;
-        TimeLimit = 30;
-    } else if (QuestionNow >= 6 && QuestionNow <= 10) {
-        SafeSum = 1000;
-        timebar.width = 240;
-        TimeLimit = 60;
-    } else if (QuestionNow >= 11 && QuestionNow <= 15) {
-        SafeSum = 32000;
-        timebar.width = 360;
-        TimeLimit = 90;
+    if (const Rung *rung = rungOf(QuestionNow)) {
+        SafeSum = std::int16_t(rung->safeSum);
+        timebar.width = rung->seconds * kBarPixelsPerSecond;
+        TimeLimit = std::int16_t(rung->seconds);
     }
     clocktablo.caption = QString::number(TimeLimit);
     forclock.setEnabled(true);

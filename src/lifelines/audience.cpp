@@ -1,3 +1,4 @@
+#include "core/ladder.h"
 #include "screens/program.h"
 #include "game/gamescreen.h"
 
@@ -6,19 +7,6 @@
 namespace kvizar {
 
 namespace {
-
-int audienceBonus(int questionNow)
-{
-    if (questionNow <= 5)
-        return 60;
-    if (questionNow <= 7)
-        return 30;
-    if (questionNow <= 9)
-        return 20;
-    if (questionNow <= 12)
-        return 15;
-    return 10;
-}
 
 constexpr int kFullBar = 719;   // twips for 100 percent
 constexpr int kBaseLine = 3150;  // the bars stand on this line
@@ -39,7 +27,8 @@ void GameScreen::zalUp()
     if (AlreadyPressed || timedOut())
         return;
     LifelineBusy = true;
-    const int bonus = audienceBonus(QuestionNow);
+    const Rung *rung = rungOf(QuestionNow);
+    const int bonus = rung ? rung->audienceBonus : 0;
     int inPlay = 4;
     for (int i = 1; i <= 4; ++i)
         if (answer(i).caption.isEmpty())

@@ -1,6 +1,8 @@
 #include "designbuilder.h"
 #include "designs.h"
 
+#include "core/ladder.h"
+
 namespace kvizar {
 
 using namespace design;
@@ -10,9 +12,6 @@ namespace {
 // The answers are written in a light blue that reads on the dark plates; the dark blue of old
 // (#0000C0) all but vanished on a black capsule.
 constexpr unsigned kAnswerText = 0xC8DCFF;
-
-const char *const kAmounts[15] = {"100",    "200",    "300",    "500",     "1,000",   "2,000",   "4,000",    "8,000",
-                                  "16,000", "32,000", "64,000", "125,000", "250,000", "500,000", "1,000,000"};
 
 void addLifelines(std::vector<ControlDesign> &c)
 {
@@ -102,21 +101,21 @@ void addLadder(std::vector<ControlDesign> &c)
     Row highlight(Kind::Shape, "videlenie", -1, 6465, kRungTop[1], 2295, 270);
     highlight.d.look.invert = true;
     c.push_back(highlight);
-    for (int k = 1; k <= 15; ++k)
+    for (int k = 1; k <= kQuestionCount; ++k)
         c.push_back(Row(Kind::Image, "pimpa", k, 7005, kRungTop[k] + 30, 135, 135).picture("diamond"));
-    for (int k = 1; k <= 15; ++k) {
-        const bool safe = k % 5 == 0;
+    for (int k = 1; k <= kQuestionCount; ++k) {
+        const unsigned colour = rungOf(k)->milestone ? 0xE0E0E0 : 0xFF8000;
         c.push_back(Row(Kind::Label, "number", k, 6570, kRungTop[k], 345, 255)
-                        .look(font("Lucida Sans", 11.25, safe ? 0xE0E0E0 : 0xFF8000, true, true))
+                        .look(font("Lucida Sans", 11.25, colour, true, true))
                         .align(Align::Right)
                         .caption(QString::number(k)));
     }
-    for (int k = 1; k <= 15; ++k) {
-        const bool safe = k % 5 == 0;
+    for (int k = 1; k <= kQuestionCount; ++k) {
+        const unsigned colour = rungOf(k)->milestone ? 0xE0E0E0 : 0xFF8000;
         const int left = k == 14 ? 7320 : k == 15 ? 7290 : 7305;
         c.push_back(Row(Kind::Label, "denga", k, left, kRungTop[k], 1410, 255)
-                        .look(font("Lucida Sans", 11.25, safe ? 0xE0E0E0 : 0xFF8000, true, true))
-                        .caption(QLatin1String(kAmounts[k - 1])));
+                        .look(font("Lucida Sans", 11.25, colour, true, true))
+                        .caption(QLatin1String(rungOf(k)->caption)));
     }
 }
 

@@ -2,6 +2,7 @@
 // always hold after every event.
 #include "testbase.h"
 
+#include "core/ladder.h"
 #include "game/gamescreen.h"
 #include "lifelines/telscreen.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 int audienceBonus(int q)
 {
-    return q <= 5 ? 60 : q <= 7 ? 30 : q <= 9 ? 20 : q <= 12 ? 15 : 10;
+    return rungOf(q)->audienceBonus;
 }
 
 class Soak {
