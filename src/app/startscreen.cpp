@@ -3,6 +3,7 @@
 #include "core/paths.h"
 #include "screens/program.h"
 #include "game/gamescreen.h"
+#include "game/hostlines.h"
 #include "lifelines/telscreen.h"
 #include "media/playwave.h"
 #include "questions/mainmodule.h"
@@ -67,7 +68,7 @@ void StartScreen::startGame()
     game.Timer3.setEnabled(false);
     game.AlreadyPressed = false;
     game.show();
-    game.tablo.caption = QStringLiteral("Итак приступим к завоеванию миллиона. Вы готовы? Тогда");
+    game.tablo.caption = fill(lines::kGreeting, {});
     program_.unload(this);
 }
 

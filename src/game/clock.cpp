@@ -2,6 +2,7 @@
 
 #include "screens/program.h"
 #include "core/ladder.h"
+#include "hostlines.h"
 
 namespace kvizar {
 
@@ -28,57 +29,24 @@ void GameScreen::clockTick()
 
 void GameScreen::prompt(int mark)
 {
-    const int row = program_.draw(3);
-    const QString prize = QuestionNow >= 1 && QuestionNow <= 15 ? denga(QuestionNow).caption : QString();
-    auto lifelineRow = [this](const QString &phone, const QString &audience, const QString &half) {
+    const std::array<lines::Prompt, 3> &rows = mark == 70   ? lines::kPrompt70
+                                               : mark == 40 ? lines::kPrompt40
+                                               : mark == 20 ? lines::kPrompt20
+                                                            : lines::kPrompt10;
+    const lines::Prompt &row = rows[std::size_t(program_.draw(3) - 1)];
+    const Rung *rung = rungOf(QuestionNow);
+    const Rung *won = rungOf(QuestionNow - 1);
+    const Holes holes{.prize = rung ? QString::fromLatin1(rung->caption) : QString(),
+                      .loss = QString::number((won ? won->amount : 0) - SafeSum)};
+    if (row.line) {
+        tablo.caption = fill(row.line, holes);
+    } else {
         if (teleph.enabled)
-            tablo.caption = phone;
+            tablo.caption = fill(row.phone, holes);
         if (zal.enabled)
-            tablo.caption = audience;
+            tablo.caption = fill(row.audience, holes);
         if (fifty.enabled)
-            tablo.caption = half;
-    };
-    switch (mark) {
-    case 70:
-        if (row == 1) {
-            if (teleph.enabled || zal.enabled || fifty.enabled)
-                tablo.caption = QStringLiteral("Вы еще можете воспользоваться подсказками.");
-        } else if (row == 2) {
-            tablo.caption = QStringLiteral("Не спешите, у Вас еще есть время подумать.");
-        } else {
-            tablo.caption = QStringLiteral("Я буду рад за Вас если Вы получите ") + prize + QStringLiteral("рублей.");
-        }
-        break;
-    case 40:
-        if (row == 1) {
-            lifelineRow(QStringLiteral("Еще можно позвонить."), QStringLiteral("Поинтересуемся мнением зала?"),
-                        QStringLiteral("Можно убрать два неврных варианта."));
-        } else if (row == 2) {
-            tablo.caption = QStringLiteral("Если Вы ответите правильно, то вы выиграете ") + prize + QStringLiteral("рублей.");
-        } else {
-            const Rung *won = rungOf(QuestionNow - 1);
-            const int below = won ? won->amount : 0;
-            tablo.caption = QStringLiteral("Если Вы ошибетесь, то Вы потеряете ") + QString::number(below - SafeSum) +
-                            QStringLiteral(" рублей.");
-        }
-        break;
-    case 20:
-        if (row == 1)
-            lifelineRow(QStringLiteral("Может быть позвоним другу?"), QStringLiteral("Может узнаем мнение зала?"),
-                        QStringLiteral("Может воспользуемся подсказкой 50/50"));
-        else if (row == 2)
-            tablo.caption = QStringLiteral("Какой вариант Вы предлагаете?");
-        else
-            tablo.caption = QStringLiteral("Так какой вариант Вы хотите предложить?");
-        break;
-    default:
-        if (row == 1)
-            tablo.caption = QStringLiteral("Короче, какой вариант?");
-        else if (row == 2)
-            tablo.caption = QStringLiteral("Ну, решайтесь.");
-        else
-            tablo.caption = QStringLiteral("Итак, каков Ваш ответ?");
-        break;
+            tablo.caption = fill(row.fifty, holes);
     }
     Bazar(int(tablo.caption.size()) / 5);
 }
@@ -94,14 +62,8 @@ void GameScreen::timeout()
     teleph.enabled = false;
     fifty.enabled = false;
     program_.randomize();
-    if (int(2 * program_.rnd.next() + 1) == 1)
-        tablo.caption = QStringLiteral("К сожалению, Вы не успели ответить. Попробуйте свои силы еще раз. И не забывайте "
-                                       "посещать сайт ") +
-                        SiteAddress;
-    else
-        tablo.caption = QStringLiteral("Все! Время вышло. Попробуйте еще раз, только будьте, пожалуйста, порасторопнее и "
-                                       "у Вас все получится. И не забывайте про сайт в Интернете ") +
-                        SiteAddress;
+    const int row = int(2 * program_.rnd.next() + 1);
+    tablo.caption = fill(lines::kTimeout[std::size_t(row - 1)], {.site = SiteAddress});
     Bazar(int(tablo.caption.size()) / 5);
 }
 

@@ -1,6 +1,7 @@
 #include "core/ladder.h"
 #include "screens/program.h"
 #include "game/gamescreen.h"
+#include "game/hostlines.h"
 
 #include <cmath>
 
@@ -53,7 +54,7 @@ void GameScreen::zalUp()
         }
     }
     chart.visible = true;
-    say(QStringLiteral("Мнение зала распределилось так: "));
+    say(fill(lines::kAudience, {}));
     for (int i = 1; i <= 4; ++i) {
         bar(i).top = kBaseLine - bar(i).height;
         if (!answer(i).caption.isEmpty())

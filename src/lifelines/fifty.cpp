@@ -1,5 +1,6 @@
 #include "screens/program.h"
 #include "game/gamescreen.h"
+#include "game/hostlines.h"
 
 namespace kvizar {
 
@@ -16,7 +17,7 @@ void GameScreen::fiftyUp()
     if (AlreadyPressed || timedOut())
         return;
     LifelineBusy = true;
-    say(QStringLiteral("Мы просим компьютер убрать два заведомо неверных варианта."));
+    say(fill(lines::kFifty, {}));
     for (int removal = 0; removal < 2; ++removal) {
         const int k = program_.drawUntil(4, true, [this](int i) {
             return answer(i).caption != RightAnswer && !answer(i).caption.isEmpty();

@@ -2,6 +2,7 @@
 
 #include "screens/program.h"
 #include "game/gamescreen.h"
+#include "game/hostlines.h"
 #include "screens/designs.h"
 
 #include <cmath>
@@ -81,46 +82,11 @@ void TelScreen::friendAnswers(int i)
     program_.randomize();
     const int verdict = int(std::floor(7 * program_.rnd.next()));
     const int mode = int(std::floor(2 * program_.rnd.next() + 1));
-    const QString name = friendsi(i).caption;
-    const QString &right = game->RightAnswer;
-    QString line;
-    if (game->QuestionNow < 6) {
-        line = name + QStringLiteral(" говорит, что это простейший вопрос и уверен(а), что правильный ответ это - ") + right;
-    } else {
-        switch (verdict) {
-        case 0:
-            line = name + QStringLiteral(" оказался настоящим эрудитом, и он(а) полностью уверен(а), что правильный ответ ") +
-                   right + QStringLiteral(".");
-            break;
-        case 1:
-            line = mode == 1 ? name + QStringLiteral(", конечно, не профессионал в данном вопросе, но абсолютно уверена, что "
-                                                     "верный ответ это ") + right + QStringLiteral(".")
-                             : name + QStringLiteral(", конечно не профессионал в данном вопросе, но уверена, что верный ответ "
-                                                     "это ") + GuessAnswer() + QStringLiteral(".");
-            break;
-        case 2:
-            line = mode == 1 ? name + QStringLiteral(", конечно, не профессионал в данном вопросе, но уверена, что верный "
-                                                     "ответ это ") + right + QStringLiteral(".")
-                             : name + QStringLiteral(", конечно не профессионал в данном вопросе, но уверена, что верный ответ "
-                                                     "это ") + GuessAnswer() + QStringLiteral(".");
-            break;
-        case 3:
-            line = name + QStringLiteral(" затруднился(лась) ответить на этот вопрос. Так и промолчал(а) все отведенное время.");
-            break;
-        case 4:
-            line = mode == 1 ? name + QStringLiteral(" говорит, что это ") + GuessAnswer() + QStringLiteral(".")
-                             : name + QStringLiteral(" утверждает, что это ") + right + QStringLiteral(".");
-            break;
-        case 5:
-            line = name + QStringLiteral(" оказался(лась) полным неучем, и ничего вразумительного не сказал(а).");
-            break;
-        default:
-            line = name + QStringLiteral(" сказал(а), что ничего лучше чем ") + GuessAnswer() +
-                   QStringLiteral(" он(а) придумать не может.");
-            break;
-        }
-    }
-    game->tablo.caption = line;
+    Holes holes{.right = game->RightAnswer, .name = friendsi(i).caption};
+    const Line line = game->QuestionNow < 6 ? lines::kFriendEasy : lines::kFriend[std::size_t(verdict)][std::size_t(mode - 1)];
+    if (hasHole(line, u"guess"))
+        holes.guess = GuessAnswer();
+    game->tablo.caption = fill(line, holes);
     game->teleph.enabled = false;
     game->setEnabled(true);
     game->Bazar(int(game->tablo.caption.size()) / 5);

@@ -46,30 +46,6 @@ TEST(Clock, AThirtySecondQuestionLeftAlone)
     EXPECT_EQ(h.game().QuestionNow, 0);
 }
 
-TEST(Clock, TheLossLineQuotesTheRungBelowLessTheSafeSum)
-{
-    for (auto [question, loss] : {std::pair{6, 0}, std::pair{13, 93000}}) {
-        Harness h(3);
-        h.toQuestion(question);
-        const int limit = h.game().state().TimeLimit;
-        h.wait(1000 * (limit - 40));
-        h.rnd.queue.assign(1, 0.9);  // row 3
-        h.wait(1000);
-        EXPECT_EQ(h.game().tablo.caption,
-                  QStringLiteral("Если Вы ошибетесь, то Вы потеряете ") + QString::number(loss) + QStringLiteral(" рублей."));
-    }
-}
-
-TEST(Clock, TheWinLineJoinsTheLadderCaptionToTheWord)
-{
-    Harness h(3);
-    h.toQuestion(7);
-    h.wait(1000 * 20);
-    h.rnd.queue.assign(1, 0.5);
-    h.wait(1000);
-    EXPECT_EQ(h.game().tablo.caption, QStringLiteral("Если Вы ответите правильно, то вы выиграете 4,000рублей."));
-}
-
 TEST(Clock, LifelineRowsNameTheLastAvailableLifeline)
 {
     Harness h(3);

@@ -155,48 +155,6 @@ TEST(Reveal, WrongAnswersAnnounceTheSafeSum)
     }
 }
 
-TEST(Reveal, AWonGameLeavesFourteenMarkersAndReturnsTwelveSecondsLater)
-{
-    Harness h(2);
-    h.toQuestion(15);
-    std::int64_t verdictAt = -1;
-    h.rec.onLine = [&](const QString &line) {
-        if (line == QLatin1String("sound /program/true.wav"))
-            verdictAt = h.program->scheduler.now();
-    };
-    h.answer(h.rightIndex());
-    h.wait(13600);
-    ASSERT_GT(verdictAt, 0);
-    GameScreen &g = h.game();
-    EXPECT_TRUE(g.state().GameFinished);
-    EXPECT_TRUE(g.tablo.caption->endsWith(QStringLiteral("сайт http://www.kvizar.ru"))) << g.tablo.caption->toStdString();
-    int markers = 0;
-    for (int k = 1; k <= 15; ++k)
-        markers += g.pimpa(k).visible ? 1 : 0;
-    EXPECT_EQ(markers, 14);
-    EXPECT_FALSE(g.pimpa(15).visible);
-    EXPECT_EQ(g.videlenie.top, g.denga(15).top);
-    GameScreen *finished = &g;
-    h.program->scheduler.advanceTo(verdictAt + 11999);
-    EXPECT_EQ(h.program->start, nullptr);
-    h.program->scheduler.advanceTo(verdictAt + 12000);
-    ASSERT_NE(h.program->start, nullptr);
-    EXPECT_NE(h.program->game, nullptr);
-    EXPECT_FALSE(h.program->isLoaded(finished));
-}
-
-TEST(Reveal, RightAnswerLinesAtTheSafeRungs)
-{
-    Harness h(4);
-    h.toQuestion(5);
-    h.answer(h.rightIndex());
-    h.wait(3600);
-    const QStringList fifth{QStringLiteral("Итак, Вы достигли первой несгораемой суммы в 1000 рублей!"),
-                            QStringLiteral("Несгораемая 1000 Ваша!"), QStringLiteral("Эту 1000 рублей Вы уже не потеряете")};
-    EXPECT_TRUE(fifth.contains(h.game().tablo.caption)) << h.game().tablo.caption->toStdString();
-    EXPECT_FALSE(h.game().state().GameFinished);
-}
-
 TEST(Answers, APressAfterTheCommitChangesNothing)
 {
     Harness h;
