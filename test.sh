@@ -10,7 +10,7 @@ export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
 echo "== Build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DKVIZAR_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
@@ -19,7 +19,7 @@ if [ "${KVIZAR_SKIP_SANITIZERS:-0}" != "1" ]; then
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0"
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVIZAR_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVIZAR_SANITIZE=ON -DBUILD_TESTING=ON -DKVIZAR_WERROR=ON >/dev/null
   cmake --build build-asan -j"$jobs"
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
 fi

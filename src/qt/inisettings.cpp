@@ -7,10 +7,15 @@
 
 namespace kvizar::gui {
 
-QString IniSettings::fileOf(const QString &app)
+IniSettings::IniSettings(QString directory)
+    : directory_(directory.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                     : std::move(directory))
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + app +
-           QStringLiteral(".ini");
+}
+
+QString IniSettings::fileOf(const QString &app) const
+{
+    return directory_ + QLatin1Char('/') + app + QStringLiteral(".ini");
 }
 
 std::optional<QString> IniSettings::read(const QString &app, const QString &section, const QString &key,
@@ -19,7 +24,11 @@ std::optional<QString> IniSettings::read(const QString &app, const QString &sect
     const QSettings settings(fileOf(app), QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)
         return std::nullopt;
-    return settings.value(section + QLatin1Char('/') + key, fallback).toString();
+    const QVariant value = settings.value(section + QLatin1Char('/') + key, fallback);
+    // The store holds texts; a text with commas reads back as a list, which is joined again.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
 }
 
 bool IniSettings::write(const QString &app, const QString &section, const QString &key, const QString &value)

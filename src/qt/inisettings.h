@@ -4,14 +4,20 @@
 
 namespace kvizar::gui {
 
-// Settings kept in one INI file per application name, in the user's configuration folder.
+// Settings kept in one INI file per application name, in a directory: by default the user's
+// configuration folder.
 class IniSettings : public SettingsStore {
 public:
+    explicit IniSettings(QString directory = QString());
+
     std::optional<QString> read(const QString &app, const QString &section, const QString &key,
                                 const QString &fallback) override;
     bool write(const QString &app, const QString &section, const QString &key, const QString &value) override;
 
-    static QString fileOf(const QString &app);
+    QString fileOf(const QString &app) const;
+
+private:
+    QString directory_;
 };
 
 }  // namespace kvizar::gui

@@ -23,8 +23,9 @@ TEST(Clock, AThirtySecondQuestionLeftAlone)
             EXPECT_EQ(g.clocktablo.caption, QString::number(30 - tick));
             EXPECT_EQ(g.timebar.width, 120 - 4 * tick);
         }
-        if (tick == 30)
+        if (tick == 30) {
             EXPECT_TRUE(g.answer(1).enabled);
+        }
         if (tick == 31) {
             EXPECT_TRUE(g.clocktablo.caption.isEmpty());
             EXPECT_EQ(g.timebar.width, 0);

@@ -72,8 +72,9 @@ TEST(Faults, ASettingsValueOfAnyTextCountsOrResets)
         ASSERT_TRUE(ok) << stored.toStdString();
         ASSERT_GE(written, -32767);
         ASSERT_LE(written, 32767);
-        if (rec.settings.contains(QStringLiteral("Kvizar/Asked/HARD")))  // a reset writes all three
+        if (rec.settings.contains(QStringLiteral("Kvizar/Asked/HARD"))) {  // a reset writes all three
             ASSERT_EQ(written, 1);
+        }
     }
 }
 

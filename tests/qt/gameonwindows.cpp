@@ -22,16 +22,22 @@ QByteArray questionBase()
     return *EncodeBase(text);
 }
 
-// The application object lives from before the first test to after the last.
+// The application object lives from before the first test to after the last. Its windows are
+// never put on a screen, unless a platform is asked for.
 class Application : public ::testing::Environment {
 public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void SetUp() override
+    {
+        if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            argc_ = 1;
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
     void TearDown() override { app_.reset(); }
 
 private:
-    int argc_ = 1;
-    char name_[9] = "qt_tests";
-    char *argv_[2] = {name_, nullptr};
+    int argc_ = 3;
+    char name_[9] = "qt_tests", platform_[10] = "-platform", offscreen_[10] = "offscreen";
+    char *argv_[4] = {name_, platform_, offscreen_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
 

@@ -2,6 +2,7 @@
 #include "inisettings.h"
 #include "questions/usedquestions.h"
 #include "soundplayer.h"
+#include "support/printers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,9 +20,8 @@ using namespace kvizar;
 
 TEST(DesktopServices, SettingsKeepOneFilePerApplication)
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QFile::remove(gui::IniSettings::fileOf(QStringLiteral("KvizarTest")));
-    gui::IniSettings settings;
+    QTemporaryDir dir;
+    gui::IniSettings settings(dir.path());
     EXPECT_EQ(settings.read(QStringLiteral("KvizarTest"), QStringLiteral("Asked"), QStringLiteral("SIMPLE"),
                             QStringLiteral("none")),
               QStringLiteral("none"));
@@ -29,10 +29,9 @@ TEST(DesktopServices, SettingsKeepOneFilePerApplication)
                                QStringLiteral("3")));
     EXPECT_EQ(settings.read(QStringLiteral("KvizarTest"), QStringLiteral("Asked"), QStringLiteral("SIMPLE"), QString()),
               QStringLiteral("3"));
-    QFile file(gui::IniSettings::fileOf(QStringLiteral("KvizarTest")));
+    QFile file(dir.filePath(QStringLiteral("KvizarTest.ini")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().trimmed(), QByteArray("[Asked]\nSIMPLE=3"));
-    file.remove();
 }
 
 TEST(DesktopServices, FilesReadRemoveAndTellWhetherTheyExist)
@@ -86,12 +85,12 @@ namespace {
 // Counting answered questions through the real settings file, as the game does.
 void countWith(gui::IniSettings &settings, int question)
 {
-    countAnsweredQuestion(settings, QStringLiteral("KvizarTest"), question);
+    countAnsweredQuestion(settings, kSettingsApp, question);
 }
 
-QString storedCounter(const QString &key)
+QString storedCounter(const gui::IniSettings &settings, const QString &key)
 {
-    const QSettings file(gui::IniSettings::fileOf(QStringLiteral("KvizarTest")), QSettings::IniFormat);
+    const QSettings file(settings.fileOf(kSettingsApp), QSettings::IniFormat);
     return file.value(QStringLiteral("Asked/") + key, QStringLiteral("<none>")).toString();
 }
 
@@ -99,61 +98,54 @@ QString storedCounter(const QString &key)
 
 TEST(DesktopServices, ACorruptSettingsFileNeverReachesTheGame)
 {
-    QStandardPaths::setTestModeEnabled(true);
-    const QString path = gui::IniSettings::fileOf(QStringLiteral("KvizarTest"));
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    for (const QByteArray &content : {QByteArray("\x00\xff[[[Asked\nSIMPLE=\"12", 20), QByteArray("[Asked]\nSIMPLE=1, 2, 3\n"),
-                                      QByteArray("[Asked]\nSIMPLE=@Variant(\\0\\0\\0\\x7f)\n")}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
+    struct Case {
+        QByteArray content;
+        const char *simple, *medium;  // the counters after one count of question 2
+    };
+    const Case cases[] = {
+        {QByteArray("\x00\xff[[[Asked\nSIMPLE=\"12", 20), "1", "1"},  // unreadable: all three reset
+        {"[Asked]\nSIMPLE=1, 2, 3\n", "2", "<none>"},                   // the number at the start of the text
+        {"[Asked]\nSIMPLE=@Variant(\\0\\0\\0\\x7f)\n", "1", "<none>"},  // no number in it: 0
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir dir;
+        gui::IniSettings settings(dir.path());
+        QFile file(settings.fileOf(kSettingsApp));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.content);
         file.close();
-        gui::IniSettings settings;
-        countWith(settings, 2);  // whatever the file holds: a count or a reset, never a failure
-        const QString simple = storedCounter(QStringLiteral("SIMPLE"));
-        bool number = false;
-        simple.toInt(&number);
-        EXPECT_TRUE(number || simple == QStringLiteral("<none>")) << simple.toStdString();
+        countWith(settings, 2);
+        EXPECT_EQ(storedCounter(settings, QStringLiteral("SIMPLE")), QLatin1String(c.simple)) << c.content.toStdString();
+        EXPECT_EQ(storedCounter(settings, QStringLiteral("MEDIUM")), QLatin1String(c.medium)) << c.content.toStdString();
     }
-    QFile::remove(path);
 }
 
-TEST(DesktopServices, ASettingsFileInAReadOnlyDirectoryKeepsItsCounters)
+// Neither the directory nor the file can be made where a file stands in the way, whoever
+// runs the test.
+TEST(DesktopServices, AStoreThatCannotBeWrittenFailsEveryWriteAndTheGameGoesOn)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes anywhere";
-    QStandardPaths::setTestModeEnabled(true);
-    const QString path = gui::IniSettings::fileOf(QStringLiteral("KvizarTest"));
-    const QString dir = QFileInfo(path).absolutePath();
-    QDir().mkpath(dir);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("[Asked]\nSIMPLE=4\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner);
-    QFile(dir).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    gui::IniSettings settings;
-    EXPECT_FALSE(settings.write(QStringLiteral("KvizarTest"), QStringLiteral("Asked"), QStringLiteral("SIMPLE"),
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    gui::IniSettings settings(dir.filePath(QStringLiteral("blocker/config")));
+    EXPECT_FALSE(settings.write(kSettingsApp, QStringLiteral("Asked"), QStringLiteral("SIMPLE"),
                                 QStringLiteral("5")));
-    countWith(settings, 2);  // the failed write turns into a reset, which fails too: no harm done
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("[Asked]\nSIMPLE=4\n"));  // the file on disk is untouched
-    file.close();
-    QFile(dir).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    QFile::remove(path);
+    countWith(settings, 2);  // the count fails, then its reset: the game never hears of it
+    EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
+    EXPECT_EQ(settings.read(kSettingsApp, QStringLiteral("Asked"), QStringLiteral("SIMPLE"), QStringLiteral("0")),
+              QStringLiteral("0"));
 }
 
 TEST(DesktopServices, AnUnwritableSettingsDirectoryIsReportedAsAFailedWrite)
 {
-    QStandardPaths::setTestModeEnabled(true);
-    const QString path = gui::IniSettings::fileOf(QStringLiteral("KvizarTest"));
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile::remove(path);
+    QTemporaryDir dir;
+    gui::IniSettings settings(dir.path());
+    const QString path = settings.fileOf(kSettingsApp);
     QDir().mkpath(path);  // a directory where the file should be: no user can write it
-    gui::IniSettings settings;
-    EXPECT_FALSE(settings.write(QStringLiteral("KvizarTest"), QStringLiteral("Asked"), QStringLiteral("SIMPLE"),
+    EXPECT_FALSE(settings.write(kSettingsApp, QStringLiteral("Asked"), QStringLiteral("SIMPLE"),
                                 QStringLiteral("5")));
     countWith(settings, 2);
-    QDir().rmdir(path);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_EQ(QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }

@@ -134,8 +134,6 @@ TEST_F(SimExecutable, ExitStopsReadingTheScript)
 
 TEST_F(SimExecutable, ShippedBankMakesThePlayableDefaultBase)
 {
-    if (!QFile::exists(QStringLiteral(KVIZAR_SOURCE_BANK_FOR_TESTS)))
-        GTEST_SKIP() << "no shipped bank yet";
     const QByteArray script = "click start.continue\nclick game.begin\nwait 5600\n";
     const Result a = runSim({}, script);
     const Result b = runSim({}, script);

@@ -6,27 +6,14 @@
 #include "game/gamescreen.h"
 #include "lifelines/telscreen.h"
 #include "questions/mainmodule.h"
+#include "support/printers.h"
 
 #include <QStringList>
-
-#include <gtest/gtest-printers.h>
 
 #include <deque>
 #include <memory>
 #include <ostream>
 
-// Test failures show texts as text.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
-namespace kvizar {
-template <class T> void PrintTo(const Property<T> &p, std::ostream *os)
-{
-    ::testing::internal::UniversalPrinter<T>::Print(p.get(), os);
-}
-}  // namespace kvizar
 
 namespace kvizar::test {
 
