@@ -10,7 +10,8 @@ namespace kvizar {
 void GameScreen::answerDown(int i)
 {
     if (AlreadyPressed)
-        return;
+        return pressIgnored();
+    pressActed();
     PlaySoundFile(program_, programPath(program_.questions.AppDir, QStringLiteral("\\pressed.wav")), true);
     SaveUsed();
     ChosenAnswer = std::int16_t(i);
@@ -19,7 +20,7 @@ void GameScreen::answerDown(int i)
 
 void GameScreen::answerUp()
 {
-    if (AlreadyPressed || QuestionNow == 0 || timedOut())
+    if (!releaseActs() || AlreadyPressed || QuestionNow == 0)
         return;
     forclock.setEnabled(false);
     StartReveal();

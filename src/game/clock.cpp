@@ -53,6 +53,7 @@ void GameScreen::prompt(int mark)
 
 void GameScreen::timeout()
 {
+    ++questionSerial_;
     chart.visible = false;
     for (int i = 1; i <= 4; ++i) {
         answer(i).enabled = false;

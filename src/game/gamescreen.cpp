@@ -107,6 +107,7 @@ void GameScreen::introTick()
 
 void GameScreen::StartQuestionClock()
 {
+    ++questionSerial_;
     if (const Rung *rung = rungOf(QuestionNow)) {
         SafeSum = std::int16_t(rung->safeSum);
         timebar.width = rung->seconds * kBarPixelsPerSecond;

@@ -46,8 +46,17 @@ private:
     // Says a host line: the caption of tablo, then the talking animation over it.
     void say(const QString &line);
     QString letter(int i);
-    // The clock has run out on this question: a press held over the timeout is let go.
-    bool timedOut() const { return QuestionNow > 0 && TimeLimit < 0; }
+    // A press held on an answer or a lifeline acts at its release only if the press itself
+    // acted, on the question still being played: a press ignored during the reveal, or one
+    // that outlives its question (the next question, the timeout), releases nothing.
+    void pressActed() { pressedOn_ = questionSerial_; }
+    void pressIgnored() { pressedOn_ = -1; }
+    bool releaseActs()
+    {
+        const bool acts = pressedOn_ == questionSerial_;
+        pressedOn_ = -1;
+        return acts;
+    }
 
     void beginClick();
     void introTick();
@@ -86,6 +95,9 @@ private:
     int TalkTicks = 0;
     std::int16_t ChosenAnswer = 0;
     std::int32_t RevealTick = 0;
+
+    int questionSerial_ = 0;  // raised when a question starts and when its time runs out
+    int pressedOn_ = -1;      // the question a held press acted on
 };
 
 // The game's website: opened by the banner and named in the host's farewells.

@@ -18,14 +18,15 @@ const QString kServed = QStringLiteral("OK");
 void GameScreen::zalDown()
 {
     if (AlreadyPressed)
-        return;
+        return pressIgnored();
+    pressActed();
     used(2).visible = true;
     zal.enabled = false;
 }
 
 void GameScreen::zalUp()
 {
-    if (AlreadyPressed || timedOut())
+    if (!releaseActs() || AlreadyPressed)
         return;
     LifelineBusy = true;
     const Rung *rung = rungOf(QuestionNow);

@@ -7,14 +7,15 @@ namespace kvizar {
 void GameScreen::fiftyDown()
 {
     if (AlreadyPressed)
-        return;
+        return pressIgnored();
+    pressActed();
     hidePoll();
     used(1).visible = true;
 }
 
 void GameScreen::fiftyUp()
 {
-    if (AlreadyPressed || timedOut())
+    if (!releaseActs() || AlreadyPressed)
         return;
     LifelineBusy = true;
     say(fill(lines::kFifty, {}));

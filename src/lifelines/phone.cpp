@@ -6,7 +6,8 @@ namespace kvizar {
 void GameScreen::telephDown()
 {
     if (AlreadyPressed)
-        return;
+        return pressIgnored();
+    pressActed();
     hidePoll();
     used(3).visible = true;
     teleph.enabled = false;
@@ -14,7 +15,7 @@ void GameScreen::telephDown()
 
 void GameScreen::telephUp()
 {
-    if (AlreadyPressed || timedOut())
+    if (!releaseActs() || AlreadyPressed)
         return;
     LifelineBusy = true;
     program_.openTel();

@@ -2,7 +2,9 @@
 
 #include "core/services.h"
 
+#include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace kvizar {
@@ -49,11 +51,16 @@ double leadingValue(const QString &text)
         if (digits() > 0)
             end = i;
     }
-    QString number = s.left(end);
-    number.replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
-    bool ok = false;
-    const double v = number.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0;
+    QByteArray number = s.left(end).toLatin1();
+    number.replace('d', 'e').replace('D', 'e');
+    const bool negative = number.startsWith('-');
+    if (number.startsWith('+') || negative)
+        number.remove(0, 1);
+    double v = 0;
+    const auto [rest, error] = std::from_chars(number.constData(), number.constData() + number.size(), v);
+    if (error == std::errc::result_out_of_range)  // a number, but beyond any double: too large a count
+        v = number.contains("e-") ? 0 : std::numeric_limits<double>::infinity();
+    return negative ? -v : v;
 }
 
 namespace {

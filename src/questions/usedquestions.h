@@ -17,8 +17,9 @@ QString questionClass(int n);
 // "1" instead; the caller never sees it.
 void countAnsweredQuestion(SettingsStore &settings, const QString &exeName, int questionNow);
 
-// The number at the start of a stored text, as the counters were always read: blanks
-// ignored, an optional sign, digits, a fraction and an exponent. 0 for anything else.
+// The number at the start of a stored text: blanks ignored, an optional sign, digits, a
+// fraction and an exponent (written with e or d). 0 when the text begins with no number; an
+// infinity, with its sign, for a number beyond the range of a double.
 double leadingValue(const QString &text);
 
 }  // namespace kvizar

@@ -252,3 +252,38 @@ TEST(Buttons, OnlyTheLeftButtonClicks)
     h.click(g, g.begin, LeftButton);
     EXPECT_FALSE(g.begin.enabled);
 }
+
+// A press made during the reveal does nothing; held until the next question is on screen and
+// released there, it still does nothing, for an answer and for each lifeline alike. The next
+// press on the same control then works as usual.
+TEST(Answers, APressHeldAcrossAQuestionChangeDoesNothing)
+{
+    for (const char *name : {"answer", "fifty", "zal", "teleph"}) {
+        SCOPED_TRACE(name);
+        Harness h(3);
+        h.toQuestion(3);
+        GameScreen &g = h.game();
+        h.answer(h.rightIndex());
+        h.wait(200);
+        Control &c = QLatin1String(name) == QLatin1String("answer") ? g.answer(h.wrongIndex()) : g.ctl(QString::fromLatin1(name));
+        const qsizetype from = h.rec.lines.size();
+        ASSERT_TRUE(h.press(g, c));
+        h.wait(8000);
+        ASSERT_EQ(g.QuestionNow, 4);
+        const QString line = g.tablo.caption;
+        h.release(&c);
+        h.wait(100);
+        EXPECT_FALSE(h.linesSince(from).contains(QStringLiteral("sound /program/pressed.wav")));
+        EXPECT_FALSE(g.AlreadyPressed);
+        EXPECT_TRUE(g.forclock.enabled());
+        EXPECT_EQ(g.tablo.caption, line);
+        for (int i = 1; i <= 3; ++i)
+            EXPECT_FALSE(g.used(i).visible) << i;
+        EXPECT_TRUE(g.fifty.enabled && g.zal.enabled && g.teleph.enabled);
+        EXPECT_FALSE(g.chart.visible);
+        EXPECT_EQ(h.program->tel, nullptr);
+        EXPECT_FALSE(g.state().LifelineBusy);
+        h.click(g, c);  // a fresh press and release on this question acts
+        EXPECT_TRUE(g.AlreadyPressed || g.state().LifelineBusy);
+    }
+}

@@ -48,6 +48,7 @@ TEST(SaveUsed, ReadsTheNumberAtTheStartOfTheText)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"12abc", "13"}, {"abc", "1"}, {"", "1"}, {" 4 2", "43"}, {"-5", "-4"}, {"2.5", "3"}, {"3.5", "5"}, {"1e2", "101"},
+        {"1d2", "101"}, {"1e-400", "1"}, {"+7", "8"},
     };
     for (const auto &[stored, written] : cases) {
         Counters c;
@@ -59,7 +60,7 @@ TEST(SaveUsed, ReadsTheNumberAtTheStartOfTheText)
 
 TEST(SaveUsed, OverflowResetsAllThreeCounters)
 {
-    for (const char *stored : {"32767", "40000", "99999999999999999999"}) {
+    for (const char *stored : {"32767", "40000", "99999999999999999999", "1e400", "-1e400", "1e309", "1d400", "-32769"}) {
         Counters c;
         c.set(QStringLiteral("HARD"), QString::fromLatin1(stored));
         c.set(QStringLiteral("SIMPLE"), QStringLiteral("9"));
