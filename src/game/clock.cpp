@@ -62,6 +62,7 @@ void GameScreen::timeout()
     zal.enabled = false;
     teleph.enabled = false;
     fifty.enabled = false;
+    hangUp();
     program_.randomize();
     const int row = int(2 * program_.rnd.next() + 1);
     tablo.caption = fill(lines::kTimeout[std::size_t(row - 1)], {.site = SiteAddress});

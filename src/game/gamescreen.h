@@ -85,6 +85,7 @@ private:
     void zalUp();
     void telephDown();
     void telephUp();
+    void hangUp();
     void hidePoll();
 
     bool LifelineBusy = false;

@@ -262,7 +262,9 @@ TEST(Phone, TheFriendPointsToTheRightAnswerAsOftenAsTheOddsSay)
     EXPECT_NEAR(friendSuccess(true, 1200), 15.0 / 28, 0.045);
 }
 
-TEST(Phone, AClockRunningOutClosesTheDialogWithTheGame)
+// Time running out hangs up: the farewell stays, no friend can answer over it, and the game
+// screen is no longer held disabled by the dialog.
+TEST(Phone, TheClockRunningOutClosesTheDialog)
 {
     Harness h;
     h.toQuestion1();
@@ -270,8 +272,16 @@ TEST(Phone, AClockRunningOutClosesTheDialogWithTheGame)
     useLifeline(h, g.teleph);
     TelScreen *tel = h.program->tel;
     ASSERT_NE(tel, nullptr);
-    h.wait(46000);
+    h.wait(30000);
+    EXPECT_TRUE(h.program->isLoaded(tel));
+    h.wait(1000);  // the timeout
     EXPECT_FALSE(h.program->isLoaded(tel));
     EXPECT_EQ(h.program->tel, nullptr);
+    EXPECT_TRUE(g.isEnabled());
+    const QString farewell = g.tablo.caption;
+    EXPECT_TRUE(farewell.endsWith(QStringLiteral("http://www.kvizar.ru")));
+    h.wait(14000);
+    EXPECT_EQ(g.tablo.caption, farewell);
+    h.wait(1000);
     ASSERT_NE(h.program->start, nullptr);
 }
