@@ -50,6 +50,7 @@ public:
     // The bytes of a file as plain text; nullopt when it is missing or unreadable.
     virtual std::optional<QByteArray> readAll(const QString &path) = 0;
     virtual bool remove(const QString &path) = 0;
+    // Whether anything, readable or not, is there by that name.
     virtual bool exists(const QString &path) = 0;
 };
 

@@ -41,9 +41,10 @@ bool DiskFiles::remove(const QString &path)
     return QFile::remove(path);
 }
 
+// Anything by that name: a directory called base.dat is there, only not readable.
 bool DiskFiles::exists(const QString &path)
 {
-    return QFileInfo(path).isFile();
+    return QFileInfo::exists(path);
 }
 
 int LocalClock::msecsSinceMidnight()

@@ -7,8 +7,8 @@ namespace kvizar {
 
 namespace {
 
-// The number that the leading digits of `s` form, as the base reader of old did: anything
-// after the first non-digit is ignored.
+// The number that the leading digits of `s` form: anything after the first non-digit is
+// ignored.
 int leadingNumber(QStringView s)
 {
     int value = 0;
@@ -23,6 +23,17 @@ int leadingNumber(QStringView s)
 int keyPiece(int p)  // p = 1, 4, 7, 10, 13
 {
     return kBaseKey.mid(p - 1, 3).toInt();
+}
+
+// "вопрос", "вопроса" or "вопросов", as the number before it asks.
+QString questions(int n)
+{
+    const int tens = n % 100, ones = n % 10;
+    if (ones == 1 && tens != 11)
+        return QStringLiteral("вопрос");
+    if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14))
+        return QStringLiteral("вопроса");
+    return QStringLiteral("вопросов");
 }
 
 QString fourDigits(int v)
@@ -102,15 +113,15 @@ std::optional<QString> checkDecodedBase(const QString &decoded, const QString &p
         return QStringLiteral("Файл вопросов %1 повреждён: текст должен начинаться с одного знака и «@».").arg(file);
     const int found = int(decoded.count(QLatin1Char('@'))) - 1;
     if (found < kQuestionsPerGame)
-        return QStringLiteral("Файл вопросов %1 неполон: в нём %2 вопросов из %3.").arg(file).arg(found).arg(kQuestionsPerGame);
+        return QStringLiteral("Файл вопросов %1 неполон: в нём %2 %3 из %4.")
+            .arg(file).arg(found).arg(questions(found)).arg(kQuestionsPerGame);
     const QStringList records = cutRecords(decoded);
     for (int k = 1; k <= kQuestionsPerGame; ++k) {
-        const RecordParts parts = splitRecord(records[k]);
-        if (!parts.complete)
-            return QStringLiteral("Файл вопросов %1 повреждён: в вопросе %2 нет всех пяти разделителей «|».").arg(file).arg(k);
-        for (int j = 0; j < 4; ++j)
-            if (parts.answers[std::size_t(j)].isEmpty())
-                return QStringLiteral("Файл вопросов %1 повреждён: в вопросе %2 пуст ответ %3.").arg(file).arg(k).arg(j + 1);
+        if (splitRecord(records[k]).complete)
+            continue;
+        if (const int empty = emptyAnswerOf(records[k]))
+            return QStringLiteral("Файл вопросов %1 повреждён: в вопросе %2 пуст ответ %3.").arg(file).arg(k).arg(empty);
+        return QStringLiteral("Файл вопросов %1 повреждён: в вопросе %2 нет всех пяти разделителей «|».").arg(file).arg(k);
     }
     return std::nullopt;
 }

@@ -62,4 +62,30 @@ RecordParts splitRecord(const QString &record)
     return parts;
 }
 
+int emptyAnswerOf(const QString &record)
+{
+    int expected = 1;  // the separator due next: "|" is 1, "||" is 2, ...
+    for (qsizetype i = 0; i < record.size() && expected <= 5;) {
+        if (record[i] != QLatin1Char('|')) {
+            ++i;
+            continue;
+        }
+        int run = 0;
+        while (i < record.size() && record[i] == QLatin1Char('|')) {
+            ++run;
+            ++i;
+        }
+        // The run is separators expected..last with nothing between them.
+        int last = expected, sum = expected;
+        while (sum < run && last < 5)
+            sum += ++last;
+        if (sum != run)
+            return 0;
+        if (last > expected)
+            return expected;
+        ++expected;
+    }
+    return 0;
+}
+
 }  // namespace kvizar

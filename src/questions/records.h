@@ -21,4 +21,9 @@ struct RecordParts {
 // between them exactly as stored, spaces included.
 RecordParts splitRecord(const QString &record);
 
+// For a record that is not complete: the first answer (1 to 4) whose emptiness merged the
+// separators around it into one run ("Вопрос|А|||||В||||Г|||||": answer 2); 0 when the
+// separators are wanting for another reason.
+int emptyAnswerOf(const QString &record);
+
 }  // namespace kvizar

@@ -49,6 +49,9 @@ TEST(DesktopServices, FilesReadRemoveAndTellWhetherTheyExist)
     EXPECT_EQ(files.readAll(path), QByteArray("0795"));
     EXPECT_TRUE(files.remove(path));
     EXPECT_FALSE(files.exists(path));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("base.dat")));  // there, but no file to read
+    EXPECT_TRUE(files.exists(path));
+    EXPECT_FALSE(files.readAll(path));
 }
 
 TEST(DesktopServices, StarterRunsOnlyExecutableFilesByAbsolutePath)
