@@ -9,12 +9,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <numeric>
 
 namespace kvizar {
 
@@ -113,20 +115,49 @@ std::optional<QByteArray> readFile(const QString &path, std::vector<Problem> &pr
     return file.readAll();
 }
 
+// The head of a question line, "LEVEL TOPIC [TAGS]"; false, with its problems, when it is not one.
+bool parseHead(const QString &head, int line, BankQuestion &q, std::vector<Problem> &problems)
+{
+    const QStringList words = head.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    bool ok = false;
+    const int level = words.value(0).toInt(&ok);
+    if (!ok || level < 1 || level > kLevelCount) {
+        problems.push_back({line, QStringLiteral("the line must begin with a level from 1 to %1, not %2")
+                                      .arg(kLevelCount).arg(quoted(words.value(0)))});
+        return false;
+    }
+    if (words.size() < 2 || !kTopics.contains(words[1])) {
+        problems.push_back({line, QStringLiteral("the level must be followed by a topic: %1").arg(kTopics.join(QStringLiteral(", ")))});
+        return false;
+    }
+    for (const QString &tag : words.mid(2))
+        if (!kTags.contains(tag)) {
+            problems.push_back({line, QStringLiteral("unknown tag %1; the tags are %2").arg(quoted(tag), kTags.join(QStringLiteral(" and ")))});
+            return false;
+        }
+    q.level = level;
+    q.topic = words[1];
+    q.tags = words.mid(2);
+    return true;
+}
+
 // A question line; nullopt, with its problems, when it would spoil a base file.
 std::optional<BankQuestion> parseQuestion(const QString &text, int line, std::vector<Problem> &problems)
 {
     const QStringList fields = text.split(QLatin1Char('|'));
-    if (fields.size() != 5) {
-        problems.push_back({line, QStringLiteral("%1 fields separated by «|»; a question line has 5: the question, the right answer, three wrong ones")
+    if (fields.size() != 6) {
+        problems.push_back({line, QStringLiteral("%1 fields separated by «|»; a question line has 6: the level and topic, the "
+                                                 "question, the right answer, three wrong ones")
                                       .arg(fields.size())});
         return std::nullopt;
     }
     BankQuestion q;
     q.line = line;
+    if (!parseHead(fields[0].trimmed(), line, q, problems))
+        return std::nullopt;
     const std::size_t before = problems.size();
     for (int f = 0; f < 5; ++f) {
-        const QString field = fields[f].trimmed();
+        const QString field = fields[f + 1].trimmed();
         if (field.isEmpty())
             problems.push_back({line, QStringLiteral("%1 is empty").arg(fieldName(f))});
         else
@@ -146,9 +177,6 @@ std::optional<BankQuestion> parseQuestion(const QString &text, int line, std::ve
 Bank parse(const QByteArray &bytes, bool looks, std::vector<Problem> &problems)
 {
     Bank bank;
-    std::array<int, kClassCount> sectionLine = {0, 0, 0};
-    int cls = -1;
-    bool unknownSection = false;
     const QList<QByteArray> lines = bytes.split('\n');
     for (int n = 0; n < lines.size(); ++n) {
         const int line = n + 1;
@@ -164,23 +192,8 @@ Bank parse(const QByteArray &bytes, bool looks, std::vector<Problem> &problems)
         if (text.isEmpty() || text.startsWith(QLatin1Char('#')))
             continue;
         if (text.startsWith(QLatin1Char('['))) {
-            const auto found = std::find_if(kClassNames.begin(), kClassNames.end(),
-                                            [&](const QString &name) { return text == QLatin1Char('[') + name + QLatin1Char(']'); });
-            unknownSection = found == kClassNames.end();
-            if (unknownSection) {
-                problems.push_back({line, QStringLiteral("unknown section %1; the sections are [SIMPLE], [MEDIUM] and [HARD]").arg(quoted(text))});
-                cls = -1;
-                continue;
-            }
-            cls = int(found - kClassNames.begin());
-            if (sectionLine[std::size_t(cls)] == 0)
-                sectionLine[std::size_t(cls)] = line;
-            continue;
-        }
-        if (unknownSection)
-            continue;  // reported at the section line
-        if (cls < 0) {
-            problems.push_back({line, QStringLiteral("a question before the first section line ([SIMPLE], [MEDIUM] or [HARD])")});
+            problems.push_back({line, QStringLiteral("a section line; each question line now begins with its level, which "
+                                                     "gives its class")});
             continue;
         }
         const std::optional<BankQuestion> q = parseQuestion(text, line, problems);
@@ -188,16 +201,16 @@ Bank parse(const QByteArray &bytes, bool looks, std::vector<Problem> &problems)
             continue;
         if (looks)
             checkLooks(*q, problems);
-        bank.classes[std::size_t(cls)].push_back(*q);
+        bank.classes[std::size_t(classOfLevel(q->level))].push_back(*q);
     }
 
     const int lastLine = int(lines.size()) - (bytes.endsWith('\n') ? 1 : 0);
     for (int c = 0; c < kClassCount; ++c) {
         const std::size_t distinct = distinctQuestions(bank.classes[std::size_t(c)]).size();
         if (distinct < std::size_t(kQuestionsPerClass))
-            problems.push_back({sectionLine[std::size_t(c)] ? sectionLine[std::size_t(c)] : lastLine,
-                                QStringLiteral("%1 different questions in [%2]; a game needs %3")
-                                    .arg(distinct).arg(kClassNames[std::size_t(c)]).arg(kQuestionsPerClass)});
+            problems.push_back({lastLine, QStringLiteral("%1 different questions of class %2 (levels %3 to %4); a game needs %5")
+                                              .arg(distinct).arg(kClassNames[std::size_t(c)]).arg(c * 5 + 1).arg(c * 5 + 5)
+                                              .arg(kQuestionsPerClass)});
     }
     if (looks) {
         QHash<QString, int> firstLine;
@@ -233,6 +246,35 @@ void pickToFront(std::vector<T> &pool, int count, RandomSource &random)
     }
 }
 
+// The five questions of class `cls` for a game, question by question: for question n one of
+// level n, or, when the pool has none left, one of the nearest level of the class that has
+// (the fuller of two equally near, the lower on a tie). The pool holds at least five.
+std::vector<Keyed> pickByLevel(std::vector<Keyed> pool, int cls, RandomSource &random)
+{
+    std::vector<Keyed> chosen;
+    const int first = cls * kQuestionsPerClass + 1, last = first + kQuestionsPerClass - 1;
+    const auto count = [&pool](int level) {
+        return std::count_if(pool.begin(), pool.end(), [level](const Keyed &k) { return k.question->level == level; });
+    };
+    for (int level = first; level <= last; ++level) {
+        int from = level;
+        for (int d = 1; count(from) == 0 && d < kQuestionsPerClass; ++d) {
+            const int below = level - d >= first ? int(count(level - d)) : 0;
+            const int above = level + d <= last ? int(count(level + d)) : 0;
+            if (below > 0 || above > 0)
+                from = below >= above ? level - d : level + d;
+        }
+        std::vector<std::size_t> candidates;
+        for (std::size_t i = 0; i < pool.size(); ++i)
+            if (pool[i].question->level == from)
+                candidates.push_back(i);
+        const std::size_t pick = candidates[std::min(candidates.size() - 1, std::size_t(candidates.size() * random.next()))];
+        chosen.push_back(pool[pick]);
+        pool.erase(pool.begin() + std::ptrdiff_t(pick));
+    }
+    return chosen;
+}
+
 bool isKey(const QString &word)
 {
     return word.size() == 16 && std::all_of(word.begin(), word.end(), [](QChar c) {
@@ -245,6 +287,11 @@ bool isKey(const QString &word)
 QString bankClassName(int cls)
 {
     return cls >= 0 && cls < kClassCount ? kClassNames[std::size_t(cls)] : QString();
+}
+
+int classOfLevel(int level)
+{
+    return std::clamp((level - 1) / kQuestionsPerClass, 0, kClassCount - 1);
 }
 
 std::optional<Bank> loadBank(const QString &path, QStringList *problems)
@@ -280,16 +327,72 @@ QString gameText(const GameQuestions &questions)
 
 QByteArray encodeGame(const Bank &bank, RandomSource &random)
 {
-    GameQuestions game{};
+    AskedRecord fresh;
+    const std::optional<GameQuestions> game = chooseUnserved(bank, fresh, random);
+    return game ? EncodeBase(gameText(*game)).value_or(QByteArray()) : QByteArray();
+}
+
+QStringList bankStats(const Bank &bank)
+{
+    QStringList out;
+    std::array<int, kLevelCount + 1> levels{};
+    QMap<QString, int> topics;
+    int total = 0, newer = 0, fun = 0, low = 0, funLow = 0;
+    const BankQuestion *widest = nullptr, *longest = nullptr;
+    int widestAnswer = 0, widestWidth = -1, longestLines = -1;
     for (int c = 0; c < kClassCount; ++c) {
-        std::vector<Keyed> pool = distinctQuestions(bank.classes[std::size_t(c)]);
-        if (pool.size() < std::size_t(kQuestionsPerClass))
-            return {};
-        pickToFront(pool, kQuestionsPerClass, random);
-        for (int i = 0; i < kQuestionsPerClass; ++i)
-            game[std::size_t(c * kQuestionsPerClass + i)] = pool[std::size_t(i)].question;
+        out << QStringLiteral("class %1 %2").arg(kClassNames[std::size_t(c)]).arg(bank.classes[std::size_t(c)].size());
+        for (const BankQuestion &q : bank.classes[std::size_t(c)]) {
+            ++total;
+            ++levels[std::size_t(q.level)];
+            ++topics[q.topic];
+            newer += q.tags.contains(QStringLiteral("new")) ? 1 : 0;
+            fun += q.tags.contains(QStringLiteral("fun")) ? 1 : 0;
+            low += q.level <= 3 ? 1 : 0;
+            funLow += q.level <= 3 && q.tags.contains(QStringLiteral("fun")) ? 1 : 0;
+            for (int a = 0; a < 4; ++a)
+                if (const int w = answerWidth(q.answers[std::size_t(a)]); w > widestWidth) {
+                    widestWidth = w;
+                    widest = &q;
+                    widestAnswer = a;
+                }
+            if (const int l = questionLines(q.question); l > longestLines) {
+                longestLines = l;
+                longest = &q;
+            }
+        }
     }
-    return EncodeBase(gameText(game)).value_or(QByteArray());
+    for (int l = 1; l <= kLevelCount; ++l)
+        out << QStringLiteral("level %1 %2").arg(l).arg(levels[std::size_t(l)]);
+    for (const QString &topic : kTopics)
+        out << QStringLiteral("topic %1 %2").arg(topic).arg(topics.value(topic));
+    if (total == 0)
+        return out;
+    const auto percent = [](int part, int whole) { return whole ? QString::number(100.0 * part / whole, 'f', 1) : QStringLiteral("0"); };
+    QString largest;
+    for (const QString &topic : kTopics)
+        if (largest.isEmpty() || topics.value(topic) > topics.value(largest))
+            largest = topic;
+    out << QStringLiteral("largest topic: %1, %2% of the bank").arg(largest, percent(topics.value(largest), total));
+    out << QStringLiteral("tagged new (about the years since 1991): %1, %2% of the bank").arg(newer).arg(percent(newer, total));
+    out << QStringLiteral("tagged fun: %1; at levels 1 to 3, %2 of %3 (%4%)").arg(fun).arg(funLow).arg(low).arg(percent(funLow, low));
+    std::vector<int> order(kLevelCount);
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return levels[std::size_t(a)] < levels[std::size_t(b)]; });
+    QStringList fewest;
+    for (int i = 0; i < 3; ++i)
+        fewest << QStringLiteral("level %1 (%2)").arg(order[std::size_t(i)]).arg(levels[std::size_t(order[std::size_t(i)])]);
+    out << QStringLiteral("levels closest to running out: ") + fewest.join(QStringLiteral(", "));
+    QStringList games;
+    for (int c = 0; c < kClassCount; ++c)
+        games << QStringLiteral("%1 %2").arg(kClassNames[std::size_t(c)])
+                     .arg(distinctQuestions(bank.classes[std::size_t(c)]).size() / kQuestionsPerClass);
+    out << QStringLiteral("games before a question comes again: ") + games.join(QStringLiteral(", "));
+    out << QStringLiteral("widest answer: %1 px of %2, line %3: %4")
+               .arg(widestWidth).arg(answerBoxWidth() - kFitMargin).arg(widest->line).arg(quoted(widest->answers[std::size_t(widestAnswer)]));
+    out << QStringLiteral("longest question: %1 lines of %2, line %3: %4")
+               .arg(longestLines).arg(questionMaxLines()).arg(longest->line).arg(quoted(longest->question));
+    return out;
 }
 
 QString questionKey(const BankQuestion &question)
@@ -339,38 +442,38 @@ bool writeAskedRecord(const QString &path, const AskedRecord &record)
 
 std::optional<GameQuestions> chooseUnserved(const Bank &bank, AskedRecord &record, RandomSource &random)
 {
+    // When a key was served, oldest first, whichever class's list holds it.
+    QHash<QString, int> servedAt;
+    for (const QStringList &served : record.served)
+        for (int i = 0; i < served.size(); ++i)
+            if (!servedAt.contains(served[i]))
+                servedAt.insert(served[i], i);
     GameQuestions game{};
     AskedRecord updated;
     for (int c = 0; c < kClassCount; ++c) {
         const std::vector<Keyed> all = distinctQuestions(bank.classes[std::size_t(c)]);
         if (all.size() < std::size_t(kQuestionsPerClass))
             return std::nullopt;
-        // Keys of questions no longer in the bank are dropped; the rest keep their order.
-        QHash<QString, int> servedAt;
-        for (const QString &key : std::as_const(record.served[std::size_t(c)]))
-            if (!servedAt.contains(key))
-                servedAt.insert(key, int(servedAt.size()));
         std::vector<Keyed> fresh, used;
         for (const Keyed &k : all)
             (servedAt.contains(k.key) ? used : fresh).push_back(k);
-        std::sort(used.begin(), used.end(), [&](const Keyed &a, const Keyed &b) { return servedAt[a.key] < servedAt[b.key]; });
+        std::stable_sort(used.begin(), used.end(), [&](const Keyed &a, const Keyed &b) { return servedAt[a.key] < servedAt[b.key]; });
 
         QStringList &served = updated.served[std::size_t(c)];
-        std::vector<Keyed> chosen;
+        std::vector<Keyed> pool;
         if (fresh.size() >= std::size_t(kQuestionsPerClass)) {
             for (const Keyed &k : used)
                 served << k.key;
-            pickToFront(fresh, kQuestionsPerClass, random);
-            chosen.assign(fresh.begin(), fresh.begin() + kQuestionsPerClass);
+            pool = std::move(fresh);
         } else {
             // The round is over: the last fresh ones, then some of those served longest ago.
             const std::size_t missing = std::size_t(kQuestionsPerClass) - fresh.size();
             used.resize(std::max(missing, used.size() / 2));
             pickToFront(used, int(missing), random);
-            chosen = fresh;
-            chosen.insert(chosen.end(), used.begin(), used.begin() + std::ptrdiff_t(missing));
-            pickToFront(chosen, kQuestionsPerClass, random);  // the leftovers need not come first
+            pool = std::move(fresh);
+            pool.insert(pool.end(), used.begin(), used.begin() + std::ptrdiff_t(missing));
         }
+        const std::vector<Keyed> chosen = pickByLevel(pool, c, random);
         for (int i = 0; i < kQuestionsPerClass; ++i) {
             game[std::size_t(c * kQuestionsPerClass + i)] = chosen[std::size_t(i)].question;
             served << chosen[std::size_t(i)].key;

@@ -23,12 +23,13 @@ QString writeLines(const QString &path, const QStringList &lines)
 QStringList sixPerClass()
 {
     QStringList lines;
-    const QStringList sections = {QStringLiteral("[SIMPLE]"), QStringLiteral("[MEDIUM]"), QStringLiteral("[HARD]")};
-    for (int c = 0; c < 3; ++c) {
-        lines << sections[c];
+    for (int c = 0; c < 3; ++c)
         for (int i = 1; i <= 6; ++i)
-            lines << QStringLiteral("Вопрос %1.%2 «№ %2»? | Верно €%2 | Неверно %2а | Неверно %2б | Неверно %2в").arg(c).arg(i);
-    }
+            lines << QStringLiteral("%1 %2 | Вопрос %3.%4 «№ %4»? | Верно €%4 | Неверно %4а | Неверно %4б | Неверно %4в")
+                         .arg(c * 5 + (i - 1) % 5 + 1)
+                         .arg(kTopics[(c * 6 + i) % kTopics.size()])
+                         .arg(c)
+                         .arg(i);
     return lines;
 }
 

@@ -16,8 +16,8 @@ QString shippedBankPath();
 // Writes `lines` as a UTF-8 file and returns its path.
 QString writeLines(const QString &path, const QStringList &lines);
 
-// A sound bank of six questions per class: line 1 [SIMPLE], 2-7; line 8 [MEDIUM], 9-14;
-// line 15 [HARD], 16-21.
+// A sound bank of six questions per class, one a line: class c's question i (1 to 6) is on
+// line 6c + i, at level 5c + i (its class's first level taking i = 6 too), topics in turn.
 QStringList sixPerClass();
 
 // The fifteen records of a base file, or an empty list when checkBaseFile refuses it.

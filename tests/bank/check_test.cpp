@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 using namespace kvizar;
@@ -27,26 +29,50 @@ protected:
 
 }  // namespace
 
-TEST(ShippedBank, HasNoProblemsAndLastsTwentyGamesPerClass)
+// The shipped bank: no problems, a hundred games before a question comes back, every level
+// well stocked, topics in proportion, the years since 1991 and the show's humour in it.
+TEST(ShippedBank, IsCleanLargeAndInProportion)
 {
     const QStringList problems = checkBank(shippedBankPath());
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
     const std::optional<Bank> bank = loadBank(shippedBankPath());
     ASSERT_TRUE(bank);
-    for (const auto &questions : bank->classes)
-        EXPECT_GE(questions.size(), std::size_t(20 * kQuestionsPerClass));
+    std::map<int, int> levels;
+    std::map<QString, int> topics;
+    int total = 0, newer = 0, low = 0, funLow = 0;
+    for (const auto &questions : bank->classes) {
+        EXPECT_GE(questions.size(), std::size_t(100 * kQuestionsPerClass));
+        for (const BankQuestion &q : questions) {
+            ++total, ++levels[q.level], ++topics[q.topic];
+            newer += q.tags.contains(QStringLiteral("new"));
+            low += q.level <= 3;
+            funLow += q.level <= 3 && q.tags.contains(QStringLiteral("fun"));
+        }
+    }
+    for (int l = 1; l <= kLevelCount; ++l)
+        EXPECT_GE(levels[l], 90) << "level " << l;
+    EXPECT_GE(topics.size(), 8u);
+    for (const auto &[topic, n] : topics)
+        EXPECT_LE(n * 5, total) << topic.toStdString();
+    EXPECT_GE(topics[QStringLiteral("sport")] * 20, total);
+    EXPECT_GE(topics[QStringLiteral("everyday")] * 20, total);
+    EXPECT_GE(newer * 100, 15 * total);
+    EXPECT_GE(funLow * 4, low);
 }
 
 TEST_F(BankCheck, ASoundBankWithCommentsAndBlankLinesHasNoProblems)
 {
     QStringList lines = sixPerClass();
-    lines.insert(8, QString());
+    lines.insert(6, QString());
     lines.insert(0, QStringLiteral("# a comment | with | bars"));
     EXPECT_EQ(checkBank(write(lines)), QStringList());
     const std::optional<Bank> bank = loadBank(write(lines));
     ASSERT_TRUE(bank);
-    EXPECT_EQ(bank->classes[1].front().answers[0], QStringLiteral("Верно €1"));
-    EXPECT_EQ(bank->classes[1].front().line, 11);
+    const BankQuestion &medium = bank->classes[1].front();
+    EXPECT_EQ(medium.answers[0], QStringLiteral("Верно €1"));
+    EXPECT_EQ(medium.line, 9);
+    EXPECT_EQ(medium.level, 6);
+    EXPECT_EQ(medium.topic, kTopics[7]);
 }
 
 TEST_F(BankCheck, EachProblemIsReportedWithItsLine)
@@ -57,14 +83,21 @@ TEST_F(BankCheck, EachProblemIsReportedWithItsLine)
         QString text;
         const char *keyword;
     } cases[] = {
-        {3, QStringLiteral("Вопрос? | Один | Два | Три"), "4 fields"},
-        {5, QStringLiteral("Вопрос? | Лев |  | Волк | Слон"), "empty"},
-        {10, QStringLiteral("Вопрос? | Лев | Тигр | лев | Слон"), "answers 1 and 3 are the same"},
-        {17, QStringLiteral("Вопрос? | Лев | Тигр | Гиппопотам обыкновенный | Слон"), "px"},
-        {20, QStringLiteral("Вопрос? | Лев ✓ | Тигр | Волк | Слон"), "Windows-1251"},
-        {6, QStringLiteral("Вопрос @ кого? | Лев | Тигр | Волк | Слон"), "«@»"},
-        {12, tooManyLines + QStringLiteral(" | Лев | Тигр | Волк | Слон"), "lines"},
-        {13, QStringLiteral("Вопрос 0.1 «№ 1»? | Лев | Тигр | Волк | Слон"), "the same question as on line 2"},
+        {3, QStringLiteral("3 nature | Вопрос? | Один | Два | Три"), "5 fields"},
+        {4, QStringLiteral("Вопрос? | Лев | Тигр | Волк | Слон"), "5 fields"},  // a line of the old form
+        {5, QStringLiteral("3 nature | Вопрос? | Лев |  | Волк | Слон"), "empty"},
+        {8, QStringLiteral("8 nature | Вопрос? | Лев | Тигр | лев | Слон"), "answers 1 and 3 are the same"},
+        {17, QStringLiteral("14 nature | Вопрос? | Лев | Тигр | Гиппопотам обыкновенный | Слон"), "px"},
+        {16, QStringLiteral("11 nature | Вопрос? | Лев ✓ | Тигр | Волк | Слон"), "Windows-1251"},
+        {6, QStringLiteral("1 nature | Вопрос @ кого? | Лев | Тигр | Волк | Слон"), "«@»"},
+        {12, QStringLiteral("10 history | ") + tooManyLines + QStringLiteral(" | Лев | Тигр | Волк | Слон"), "lines"},
+        {13, QStringLiteral("11 nature | Вопрос 0.1 «№ 1»? | Лев | Тигр | Волк | Слон"), "the same question as on line 1"},
+        {2, QStringLiteral("16 nature | Вопрос? | Лев | Тигр | Волк | Слон"), "a level from 1 to 15"},
+        {2, QStringLiteral("nature 2 | Вопрос? | Лев | Тигр | Волк | Слон"), "a level from 1 to 15"},
+        {2, QStringLiteral("2 animals | Вопрос? | Лев | Тигр | Волк | Слон"), "followed by a topic"},
+        {2, QStringLiteral("2 | Вопрос? | Лев | Тигр | Волк | Слон"), "followed by a topic"},
+        {2, QStringLiteral("2 nature old | Вопрос? | Лев | Тигр | Волк | Слон"), "unknown tag «old»"},
+        {2, QStringLiteral("[SIMPLE]"), "a section line"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -73,39 +106,29 @@ TEST_F(BankCheck, EachProblemIsReportedWithItsLine)
         EXPECT_TRUE(problems[0].startsWith(QString::number(c.line) + QStringLiteral(": "))) << problems[0].toStdString();
         EXPECT_TRUE(problems[0].contains(QString::fromUtf8(c.keyword))) << problems[0].toStdString();
     }
+    // Tags in any number and order, topics and levels as written.
+    EXPECT_EQ(checkBank(withLine(2, QStringLiteral("2  sport   fun new | Вопрос? | Лев | Тигр | Волк | Слон"))), QStringList());
 }
 
-TEST_F(BankCheck, AClassOfFewerThanFiveQuestionsIsReportedAtItsSection)
+TEST_F(BankCheck, AClassOfFewerThanFiveQuestionsIsReportedAtTheEnd)
 {
     QStringList lines = sixPerClass();
-    lines.removeAt(16);
-    lines.removeAt(15);  // [HARD] keeps four
+    lines.removeAt(17);
+    lines.removeAt(16);  // HARD keeps four
     const QStringList problems = checkBank(write(lines));
     ASSERT_EQ(problems.size(), 1);
-    EXPECT_TRUE(problems[0].startsWith(QStringLiteral("15: 4 different questions in [HARD]"))) << problems[0].toStdString();
-}
-
-TEST_F(BankCheck, QuestionsOutsideAKnownSectionAreReported)
-{
-    QStringList lines = sixPerClass();
-    lines[7] = QStringLiteral("[EASY]");  // the medium questions lose their section
-    lines.prepend(QStringLiteral("Вопрос? | Лев | Тигр | Волк | Слон"));
-    const QStringList problems = checkBank(write(lines));
-    ASSERT_EQ(problems.size(), 3) << problems.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(problems[0].startsWith(QStringLiteral("1: a question before the first section")));
-    EXPECT_TRUE(problems[1].startsWith(QStringLiteral("9: unknown section «[EASY]»")));
-    EXPECT_TRUE(problems[2].startsWith(QStringLiteral("22: 0 different questions in [MEDIUM]")));  // at the end
+    EXPECT_EQ(problems[0], QStringLiteral("16: 4 different questions of class HARD (levels 11 to 15); a game needs 5"));
 }
 
 TEST_F(BankCheck, LoadingRefusesWhatWouldSpoilABaseButNotWhatMerelyLooksBad)
 {
-    EXPECT_TRUE(loadBank(withLine(17, QStringLiteral("Вопрос? | Лев | Тигр | Гиппопотам обыкновенный | Слон"))));
-    EXPECT_TRUE(loadBank(withLine(10, QStringLiteral("Вопрос? | Лев | Тигр | лев | Слон"))));
+    EXPECT_TRUE(loadBank(withLine(17, QStringLiteral("14 nature | Вопрос? | Лев | Тигр | Гиппопотам обыкновенный | Слон"))));
+    EXPECT_TRUE(loadBank(withLine(8, QStringLiteral("8 nature | Вопрос? | Лев | Тигр | лев | Слон"))));
 
     QStringList problems;
-    EXPECT_FALSE(loadBank(withLine(20, QStringLiteral("Вопрос? | Лев ✓ | Тигр | Волк | Слон")), &problems));
+    EXPECT_FALSE(loadBank(withLine(16, QStringLiteral("11 nature | Вопрос? | Лев ✓ | Тигр | Волк | Слон")), &problems));
     ASSERT_EQ(problems.size(), 1);
-    EXPECT_TRUE(problems[0].startsWith(QStringLiteral("20: ")));
+    EXPECT_TRUE(problems[0].startsWith(QStringLiteral("16: ")));
 
     EXPECT_FALSE(loadBank(dir.filePath(QStringLiteral("missing.txt")), &problems));
     ASSERT_EQ(problems.size(), 1);
@@ -115,7 +138,7 @@ TEST_F(BankCheck, LoadingRefusesWhatWouldSpoilABaseButNotWhatMerelyLooksBad)
 TEST_F(BankCheck, AQuestionTooLongForABaseFileIsRefusedByLoading)
 {
     QStringList lines = sixPerClass();
-    lines[2] = QStringLiteral("Вопрос ") + QStringLiteral("длинный ").repeated(70) + QStringLiteral("? | Лев | Тигр | Волк | Слон");
+    lines[2] = QStringLiteral("3 nature | Вопрос ") + QStringLiteral("длинный ").repeated(70) + QStringLiteral("? | Лев | Тигр | Волк | Слон");
     QStringList problems;
     EXPECT_FALSE(loadBank(write(lines), &problems).has_value());
     ASSERT_FALSE(problems.isEmpty());

@@ -92,7 +92,7 @@ TEST_F(Companion, FailsCleanlyWithoutAUsableBank)
     EXPECT_TRUE(r.err.contains("bank.txt")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(dat));
 
-    writeLines(programDir.filePath(QStringLiteral("bank.txt")), {QStringLiteral("[SIMPLE]"), QStringLiteral("Вопрос? | Да | Нет")});
+    writeLines(programDir.filePath(QStringLiteral("bank.txt")), {QStringLiteral("# one line"), QStringLiteral("1 nature | Вопрос? | Да | Нет")});
     r = run();
     EXPECT_NE(r.exitCode, 0);
     EXPECT_TRUE(r.err.contains("2: ")) << r.err.toStdString();
@@ -102,7 +102,7 @@ TEST_F(Companion, FailsCleanlyWithoutAUsableBank)
 TEST_F(Companion, ChecksABankLineByLine)
 {
     QStringList lines = sixPerClass();
-    lines[9] = QStringLiteral("Вопрос? | Лев | Тигр | Лев | Слон");
+    lines[9] = QStringLiteral("9 nature | Вопрос? | Лев | Тигр | Лев | Слон");
     const QString bad = writeLines(programDir.filePath(QStringLiteral("bad.txt")), lines);
     Run r = run({QStringLiteral("check"), bad});
     EXPECT_EQ(r.exitCode, 1);
@@ -111,6 +111,14 @@ TEST_F(Companion, ChecksABankLineByLine)
     r = run({QStringLiteral("check"), shippedBankPath()});
     EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("SIMPLE")) << r.out.toStdString();
+
+    r = run({QStringLiteral("stats"), writeLines(programDir.filePath(QStringLiteral("small.txt")), sixPerClass())});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList stats = QString::fromUtf8(r.out).split(QLatin1Char('\n'));
+    EXPECT_EQ(stats.mid(0, 5), (QStringList{"class SIMPLE 6", "class MEDIUM 6", "class HARD 6", "level 1 2", "level 2 1"}));
+    EXPECT_TRUE(stats.contains(QStringLiteral("level 15 1")));
+    EXPECT_TRUE(stats.contains(QStringLiteral("topic nature 2")));
+    EXPECT_TRUE(stats.contains(QStringLiteral("topic everyday 1")));
 }
 
 TEST_F(Companion, EncodesAndDecodesBaseFiles)

@@ -11,7 +11,7 @@
 using namespace kvizar;
 using namespace kvizar::test;
 
-TEST(GameFile, HoldsFiveDistinctQuestionsOfEachClassInClassOrderWithTheRightAnswerFirst)
+TEST(GameFile, HoldsFifteenDistinctQuestionsLevelByLevelWithTheRightAnswerFirst)
 {
     const std::optional<Bank> bank = loadBank(shippedBankPath());
     ASSERT_TRUE(bank);
@@ -30,6 +30,7 @@ TEST(GameFile, HoldsFiveDistinctQuestionsOfEachClassInClassOrderWithTheRightAnsw
             const auto &pool = bank->classes[std::size_t(cls)];
             const auto q = std::find_if(pool.begin(), pool.end(), [&](const BankQuestion &b) { return b.question == game[std::size_t(k)].question; });
             EXPECT_EQ(game[std::size_t(k)].answers, q->answers);
+            EXPECT_EQ(q->level, k + 1);  // every level of the shipped bank is well stocked
             questions.insert(game[std::size_t(k)].question);
             if (cls == 0)
                 simpleSeen.insert(game[std::size_t(k)].question);

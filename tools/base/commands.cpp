@@ -33,12 +33,17 @@ int usageError(const QString &message)
     return 2;
 }
 
-// A bank has section lines; a decoded base text is a single run of records.
+// A bank has lines that begin with a level and a topic; a decoded base text is a single run
+// of records.
 bool isBank(const QByteArray &bytes)
 {
-    for (const QByteArray &line : bytes.split('\n'))
-        if (line.trimmed().startsWith('['))
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QStringList head = QString::fromUtf8(line.left(line.indexOf('|'))).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        bool number = false;
+        head.value(0).toInt(&number);
+        if (number && kvizar::kTopics.contains(head.value(1)))
             return true;
+    }
     return false;
 }
 
@@ -97,6 +102,20 @@ int checkCommand(const QStringList &args)
     for (int c = 0; c < kvizar::kClassCount; ++c)
         counts << QStringLiteral("%1 %2").arg(bank->classes[std::size_t(c)].size()).arg(kvizar::bankClassName(c));
     printOut(QStringLiteral("%1: no problems; %2 questions\n").arg(path, counts.join(QStringLiteral(", "))));
+    return 0;
+}
+
+int statsCommand(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usageError(QStringLiteral("stats takes one file"));
+    QStringList problems;
+    const std::optional<kvizar::Bank> bank = kvizar::loadBank(args.first(), &problems);
+    if (!bank) {
+        printError(QStringLiteral("the bank «%1» cannot be used:\n  %2").arg(args.first(), problems.join(QStringLiteral("\n  "))));
+        return 1;
+    }
+    printOut(kvizar::bankStats(*bank).join(QLatin1Char('\n')) + QLatin1Char('\n'));
     return 0;
 }
 

@@ -13,24 +13,26 @@
 namespace {
 
 const char *const kHelp = R"(Usage:
-  base                       Write base.dat beside this program: five questions of each
-                             class from bank.txt beside it, none met before until a class
-                             has been gone through. Run by the game when its start screen
-                             loads. The questions met are kept in the user's data directory
-                             (Kvizar/asked.txt).
+  base                       Write base.dat beside this program: fifteen questions from
+                             bank.txt beside it, question n from level n, none met before
+                             until its class has been gone through. Run by the game when its
+                             start screen loads. The questions met are kept in the user's
+                             data directory (Kvizar/asked.txt).
   base check FILE            List every problem of a bank with its line; exit 1 if any.
+  base stats FILE            Count a bank's questions by class, level and topic, and more.
   base encode FILE [-o OUT] [--seed N]
-                             Make base.dat content from a bank (five random questions of
-                             each class, no record kept) or, when FILE is not a bank, from
-                             its UTF-8 text taken as the decoded base. Written to standard
-                             output, or to OUT.
+                             Make base.dat content from a bank (one game, no record kept)
+                             or, when FILE is not a bank, from its UTF-8 text taken as the
+                             decoded base. Written to standard output, or to OUT.
   base decode FILE           Show a base.dat as text: fifteen questions, each with its
                              answers, the right one marked "+".
   base --help                This text.
 
-A bank is a UTF-8 text: "#" comment lines, blank lines, the section lines [SIMPLE],
-[MEDIUM] and [HARD], and one question per line:
-  Question | Right answer | Wrong | Wrong | Wrong
+A bank is a UTF-8 text: "#" comment lines, blank lines and one question per line:
+  LEVEL TOPIC [TAGS] | Question | Right answer | Wrong | Wrong | Wrong
+LEVEL is 1 to 15 (1-5 SIMPLE, 6-10 MEDIUM, 11-15 HARD); TOPIC is one of geography,
+history, literature, language, science, nature, arts, cinema, sport, everyday; TAGS,
+optional: new (about the years since 1991), fun (playful).
 )";
 
 int run(const QStringList &args)
@@ -45,6 +47,8 @@ int run(const QStringList &args)
     }
     if (command == QLatin1String("check"))
         return checkCommand(rest);
+    if (command == QLatin1String("stats"))
+        return statsCommand(rest);
     if (command == QLatin1String("encode"))
         return encodeCommand(rest);
     if (command == QLatin1String("decode"))
