@@ -11,7 +11,7 @@ cd "$root"
 for tool in Xvfb xdotool /usr/bin/time; do
   command -v "$tool" >/dev/null || { echo "bench/run.sh needs $tool (apt-get install xvfb xdotool time)" >&2; exit 1; }
 done
-cmake --build "$build" -j"$(nproc)" --target Kvizar base kvizar-sim bare-window timer-drift sounds >/dev/null
+cmake --build "$build" -j"$(nproc)" --target Kvizar base kvizar-sim bare-window startup-probe timer-drift sounds >/dev/null
 
 work="$(mktemp -d)"
 xvfb_pid=""
@@ -29,6 +29,7 @@ if [ -z "${DISPLAY:-}" ]; then
   sleep 1
 fi
 cp -r "$program" "$work/kvizar"
+cp "$build/bench/startup-probe" "$work/kvizar/"
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 
 # Median of repeated runs of a command that ends after its first paint: seconds and peak KB.
@@ -47,7 +48,7 @@ measure() {
 }
 
 echo "== Start-up to the first painted start screen, and peak memory (median of 9 runs)"
-mapfile -t game < <(KVIZAR_QUIT_AFTER_FIRST_PAINT=1 measure "$work/kvizar/Kvizar")
+mapfile -t game < <(measure "$work/kvizar/startup-probe")
 mapfile -t bare < <(measure "$build/bench/bare-window")
 awk -v gt="${game[0]}" -v gm="${game[1]}" -v bt="${bare[0]}" -v bm="${bare[1]}" 'BEGIN {
   printf "game:        %6.0f ms  %7.1f MiB\n", gt * 1000, gm / 1024

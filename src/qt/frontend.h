@@ -6,6 +6,7 @@
 #include "screenwindows.h"
 #include "soundplayer.h"
 
+#include <functional>
 #include <memory>
 
 namespace kvizar {
@@ -40,5 +41,9 @@ private:
     ScreenWindows windows_{artwork_};
     std::unique_ptr<TimeDriver> time_;
 };
+
+// Runs the game until it ends and returns its exit status. `firstPaint`, when given, is called
+// once, after the first window has been painted (the start-up benchmark quits there).
+int runGame(int argc, char *argv[], const std::function<void()> &firstPaint = {});
 
 }  // namespace kvizar::gui

@@ -4,10 +4,15 @@
 #include "soundplayer.h"
 #include "support/printers.h"
 
+#include <QAudioDevice>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMediaDevices>
 #include <QFileInfo>
 #include <QSettings>
 #include <unistd.h>
+
+#include <cmath>
 
 #include <QFile>
 #include <QStandardPaths>
@@ -81,6 +86,45 @@ TEST(DesktopServices, SoundOfAMissingOrForeignFilePlaysNothing)
     text.write("not a wave file at all");
     text.close();
     EXPECT_FALSE(sound.play(text.fileName(), false));
+}
+
+// A synchronous sound returns once it has been played to its end; an asynchronous one at once.
+// Without a sound device both return false at once. (The sound test runs this with a device.)
+TEST(SoundPlayer, ASynchronousSoundReturnsOnceItHasBeenPlayed)
+{
+    QTemporaryDir dir;
+    const int rate = 22050, samples = rate * 2 / 5;  // 400 ms of a quiet tone
+    QByteArray wave("RIFF");
+    auto put = [&wave](quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            wave += char((v >> (8 * i)) & 0xFF);
+    };
+    put(36 + samples * 2, 4);
+    wave += "WAVEfmt ";
+    put(16, 4), put(1, 2), put(1, 2), put(rate, 4), put(rate * 2, 4), put(2, 2), put(16, 2);
+    wave += "data";
+    put(samples * 2, 4);
+    for (int i = 0; i < samples; ++i)
+        put(quint16(qint16(3000 * std::sin(i * 2 * M_PI * 440 / rate))), 2);
+    const QString path = dir.filePath(QStringLiteral("tone.wav"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(wave);
+    file.close();
+
+    gui::SoundPlayer sound;
+    const bool device = !QMediaDevices::defaultAudioOutput().isNull();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(sound.play(path, false), device);
+    const qint64 synchronous = clock.restart();
+    EXPECT_EQ(sound.play(path, true), device);
+    const qint64 asynchronous = clock.elapsed();
+    if (device)
+        EXPECT_GE(synchronous, 390);
+    else
+        EXPECT_LT(synchronous, 100);
+    EXPECT_LT(asynchronous, 100);
 }
 
 namespace {
