@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test headless: first the normal build, then
-# the whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds and runs every test headless: first the normal build and the
+# sound test, then the whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -13,6 +13,9 @@ echo "== Build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DKVIZAR_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== The game's sounds, heard"
+tests/sound/sound_test.sh build
 
 if [ "${KVIZAR_SKIP_SANITIZERS:-0}" != "1" ]; then
   echo "== Build and test with sanitizers"

@@ -1,11 +1,11 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, if missing.
-# What the game needs to build and run; the tests need GoogleTest on top.
 KVIZAR_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   fonts-liberation2 fonts-comfortaa fonts-dejavu-core
 )
-KVIZAR_TEST_PACKAGES=(libgtest-dev)
+# The tests need GoogleTest; the sound test a display, a sound server, a recorder and sox.
+KVIZAR_TEST_PACKAGES=(libgtest-dev xvfb xdotool pulseaudio pulseaudio-utils sox python3)
 
 kvizar_install_packages() {
   local wanted=("$@") missing=()

@@ -62,6 +62,25 @@ void Artwork::draw(QPainter &painter, const QString &id, QPoint at)
         painter.drawPixmap(at, image);
 }
 
+QColor Artwork::meanColour(const QString &id, QRect area)
+{
+    auto it = images_.find(id);
+    if (it == images_.end())
+        it = images_.emplace(id, render(id, size(id), 1).toImage().convertToFormat(QImage::Format_ARGB32)).first;
+    const QImage &image = it->second;
+    area &= image.rect();
+    double r = 0, g = 0, b = 0, weight = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const double a = qAlpha(p) / 255.0;
+            r += qRed(p) * a, g += qGreen(p) * a, b += qBlue(p) * a, weight += a;
+        }
+    if (weight < 1)
+        return {};
+    return QColor(int(r / weight), int(g / weight), int(b / weight));
+}
+
 QCursor Artwork::handCursor()
 {
     // The fingertip is the hot spot.

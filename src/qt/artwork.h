@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -26,6 +27,10 @@ public:
     // Draws the picture at its own size with its top-left corner at `at`.
     void draw(QPainter &painter, const QString &id, QPoint at);
 
+    // The mean colour of the picture within `area` (picture pixels), transparent parts left
+    // out; invalid when nothing of it is there.
+    QColor meanColour(const QString &id, QRect area);
+
     QCursor handCursor();
     QIcon windowIcon();
 
@@ -36,6 +41,7 @@ private:
 
     std::map<QString, std::unique_ptr<QSvgRenderer>> renderers_;
     std::map<std::pair<QString, qreal>, QPixmap> pixmaps_;
+    std::map<QString, QImage> images_;  // at their own size, for their colours
 };
 
 }  // namespace kvizar::gui

@@ -7,6 +7,10 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kvizar::gui {
 
@@ -71,6 +75,56 @@ void bevel(QPainter &p, QRect r, bool raised)
 
 constexpr int kBevel = 2;
 
+// The relative luminance of a colour and the contrast of two, as the web's accessibility
+// guidelines define them; below 4.5 small text is hard to read.
+constexpr double kLegible = 4.5;
+
+double luminance(const QColor &c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Blurs an image in place: three passes of a box blur of `radius` pixels, across and down.
+void blur(QImage &image, int radius)
+{
+    const int w = image.width(), h = image.height(), span = 2 * radius + 1;
+    std::vector<QRgb> line(std::size_t(std::max(w, h)));
+    for (int pass = 0; pass < 3; ++pass)
+        for (int across = 0; across < 2; ++across) {
+            const int n = across ? w : h, lines = across ? h : w;
+            for (int l = 0; l < lines; ++l) {
+                auto at = [&](int i) -> QRgb & {
+                    return reinterpret_cast<QRgb *>(image.scanLine(across ? l : i))[across ? i : l];
+                };
+                for (int i = 0; i < n; ++i)
+                    line[std::size_t(i)] = at(i);
+                for (int i = 0; i < n; ++i) {
+                    int a = 0, r = 0, g = 0, b = 0;
+                    for (int k = i - radius; k <= i + radius; ++k) {
+                        if (k < 0 || k >= n)
+                            continue;
+                        const QRgb p = line[std::size_t(k)];
+                        a += qAlpha(p), r += qRed(p), g += qGreen(p), b += qBlue(p);
+                    }
+                    at(i) = qRgba(r / span, g / span, b / span, a / span);
+                }
+            }
+        }
+}
+
+QColor mixed(const QColor &a, const QColor &b, double towardsB)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * towardsB), float(a.greenF() + (b.greenF() - a.greenF()) * towardsB),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * towardsB));
+}
+
 }  // namespace
 
 ControlPainter::ControlPainter(QPainter &painter, Artwork &artwork) : p_(painter), art_(artwork) {}
@@ -78,10 +132,14 @@ ControlPainter::ControlPainter(QPainter &painter, Artwork &artwork) : p_(painter
 void ControlPainter::paint(const Screen &screen, const WindowState &state)
 {
     const ScreenDesign &design = screen.design();
+    backgroundOf_ = design.background;
     p_.fillRect(QRect(0, 0, pixels(design.width), pixels(design.height)), colour(design.background));
+    painted_.clear();
     for (const Control *c : screen.paintOrder())
-        if (c->visible)
+        if (c->visible) {
             paint(*c, state);
+            painted_.push_back(c);
+        }
 }
 
 void ControlPainter::paint(const Control &control, const WindowState &state)
@@ -110,10 +168,69 @@ void ControlPainter::label(const Control &control, QRect r)
     if (look.bordered)
         frame(p_, r, 1, colour(look.foreColor));
     const QRect text = look.bordered ? r.adjusted(1, 1, -1, -1) : r;
+    const int flags = alignment(look.align) | Qt::AlignTop | Qt::TextWordWrap;
+    const QColor ink = colour(look.foreColor);
     p_.setClipRect(text);
     p_.setFont(font(look));
-    p_.setPen(colour(look.foreColor));
-    p_.drawText(text, alignment(look.align) | Qt::AlignTop | Qt::TextWordWrap, control.caption);
+    // Text that all but vanishes into what lies behind it keeps its colour and gets a soft halo
+    // of the same hue behind its glyphs: light on a dark ground, dark on a light one.
+    const QColor ground = look.opaque ? colour(look.backColor) : backdrop(r);
+    if (ground.isValid() && contrast(ink, ground) < kLegible && !control.caption.isEmpty()) {
+        const QColor halo = mixed(ink, luminance(ground) < 0.18 ? QColor(Qt::white) : QColor(Qt::black), 0.85);
+        const qreal ratio = p_.device()->devicePixelRatioF() * p_.transform().m11();
+        const int pad = 3;
+        QImage glow((QSizeF(text.size()) * ratio).toSize() + QSize(2 * pad, 2 * pad), QImage::Format_ARGB32_Premultiplied);
+        glow.fill(Qt::transparent);
+        {
+            QPainter g(&glow);
+            g.translate(pad, pad);
+            g.scale(ratio, ratio);
+            g.setFont(p_.font());
+            g.setPen(halo);
+            g.drawText(QRectF(QPointF(0, 0), QSizeF(text.size())), flags, control.caption);
+        }
+        blur(glow, qMax(1, qRound(ratio)));
+        glow.setDevicePixelRatio(ratio);
+        p_.save();
+        p_.setClipping(false);
+        for (int pass = 0; pass < 3; ++pass)  // thrice: a halo strong enough to read against
+            p_.drawImage(QPointF(text.topLeft()) - QPointF(pad, pad) / ratio, glow);
+        p_.restore();
+        p_.setClipRect(text);
+    }
+    p_.setPen(ink);
+    p_.drawText(text, flags, control.caption);
+}
+
+// The colour painted behind the middle of a transparent label's text: that of the front-most
+// control already painted there, or the screen's background.
+QColor ControlPainter::backdrop(QRect r) const
+{
+    const QPoint middle(r.center().x(), r.top() + std::min(r.height(), 12) / 2);
+    for (auto it = painted_.rbegin(); it != painted_.rend(); ++it) {
+        const Control &c = **it;
+        const QRect under = controlRect(c);
+        if (!under.contains(middle))
+            continue;
+        const Look &look = c.design().look;
+        switch (c.kind()) {
+        case Kind::Image:
+        case Kind::PictureBox:
+            if (const QColor mean = art_.meanColour(c.picture, QRect(r.topLeft() - under.topLeft(), r.size())); mean.isValid())
+                return mean;
+            break;
+        case Kind::Label:
+        case Kind::Shape:
+        case Kind::RoundShape:
+        case Kind::Button:
+            if (look.opaque)
+                return colour(look.backColor);
+            break;
+        default:
+            break;
+        }
+    }
+    return colour(backgroundOf_);
 }
 
 void ControlPainter::shape(const Control &control, QRect r)

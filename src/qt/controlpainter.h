@@ -2,7 +2,10 @@
 
 #include "screens/screen.h"
 
+#include <QColor>
 #include <QRect>
+
+#include <vector>
 
 class QPainter;
 
@@ -26,6 +29,7 @@ public:
 private:
     void paint(const Control &control, const WindowState &state);
     void label(const Control &control, QRect r);
+    QColor backdrop(QRect r) const;
     void shape(const Control &control, QRect r);
     void roundShape(const Control &control, QRect r);
     void line(const Control &control);
@@ -35,6 +39,8 @@ private:
 
     QPainter &p_;
     Artwork &art_;
+    std::vector<const Control *> painted_;  // the controls painted so far, back to front
+    unsigned backgroundOf_ = 0;             // the screen's background
 };
 
 }  // namespace kvizar::gui

@@ -9,9 +9,7 @@ using namespace design;
 
 namespace {
 
-// The answers are written in a light blue that reads on the dark plates; the dark blue of old
-// (#0000C0) all but vanished on a black capsule.
-constexpr unsigned kAnswerText = 0xC8DCFF;
+constexpr unsigned kAnswerText = 0x0000C0;  // on the dark plates the painter gives it a halo
 
 void addLifelines(std::vector<ControlDesign> &c)
 {

@@ -56,3 +56,31 @@ TEST(WindowRendering, ChosenAnswerTurnsItsPlateOrange)
     EXPECT_GT(after.red(), 200);
     EXPECT_LT(after.blue(), 100);
 }
+
+// An answer keeps its designed dark blue; on the dark plate it gets a light halo, and on the
+// orange plate of a pressed answer, where the blue reads, none.
+TEST(WindowRendering, TextTooFaintForItsGroundGetsAHaloAndKeepsItsColour)
+{
+    GameOnWindows g;
+    g.toQuestion1();
+    GameScreen &game = g.game();
+    auto inks = [&](const Control &label) {
+        const QImage image = g.grab(game);
+        const QRect r = gui::controlRect(label);
+        int blue = 0, light = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = QColor::fromRgb(image.pixel(x, y));
+                blue += c.blue() > 150 && c.red() < 60 && c.green() < 60;
+                light += c.lightness() > 130 && c.blue() > c.red() + 20;
+            }
+        return std::pair{blue, light};
+    };
+    const auto [blue, light] = inks(game.answer(1));
+    EXPECT_GT(blue, 5);    // the designed #0000C0 is there
+    EXPECT_GT(light, 20);  // and lit around
+    g.press(game, g.centreOf(game.answer(1)));
+    const auto [pressedBlue, pressedLight] = inks(game.answer(1));
+    EXPECT_GT(pressedBlue, 5);
+    EXPECT_EQ(pressedLight, 0);
+}

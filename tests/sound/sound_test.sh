@@ -51,7 +51,7 @@ pids+=($recorder)
 for _ in $(seq 300); do [ "$(stat -c %s "$work/rec.raw")" -gt 8820 ] && break; sleep 0.02; done
 
 launched=$(now)
-"$work/kvizar/Kvizar" >"$work/game.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$work/kvizar/Kvizar" >"$work/game.log" 2>&1 &
 pids+=($!)
 # The start screen is shown right after the start-up sound is asked for: watch closely for it.
 until xdotool search --onlyvisible --name '^start$' >/dev/null 2>&1; do sleep 0.01; done
