@@ -3,26 +3,49 @@
 #include "codepage.h"
 #include "records.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
 namespace kvizar {
 
 namespace {
 
-// The number that the leading digits of `s` form: anything after the first non-digit is
-// ignored.
-int leadingNumber(QStringView s)
+// The key's five pieces, as numbers: characters 1 to 3, 4 to 6, ... of kBaseKey.
+constexpr int piece(int q)
+{
+    return (kBaseKey[3 * q] - '0') * 100 + (kBaseKey[3 * q + 1] - '0') * 10 + (kBaseKey[3 * q + 2] - '0');
+}
+constexpr int kPieces[5] = {piece(0), piece(1), piece(2), piece(3), piece(4)};
+
+// The number that the leading digits of the group at `from` (up to four characters) form:
+// anything after the first non-digit is ignored.
+int leadingNumber(const QChar *text, qsizetype from, qsizetype length)
 {
     int value = 0;
-    for (QChar c : s) {
-        if (!c.isDigit() || c.unicode() > '9')
+    for (qsizetype k = from; k < from + 4 && k < length; ++k) {
+        const char16_t c = text[k].unicode();
+        if (c < u'0' || c > u'9')
             break;
-        value = value * 10 + (c.unicode() - '0');
+        value = value * 10 + (c - u'0');
     }
     return value;
 }
 
-int keyPiece(int p)  // p = 1, 4, 7, 10, 13
+// A stage-1 group read as a number: digits with an optional leading minus, nothing else.
+std::optional<int> groupValue(const QChar *group, qsizetype size)
 {
-    return kBaseKey.mid(p - 1, 3).toInt();
+    const bool negative = size > 0 && group[0] == u'-';
+    if (size == qsizetype(negative))
+        return std::nullopt;
+    int value = 0;
+    for (qsizetype k = negative; k < size; ++k) {
+        const char16_t c = group[k].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    return negative ? -value : value;
 }
 
 // "вопрос", "вопроса" or "вопросов", as the number before it asks.
@@ -36,32 +59,38 @@ QString questions(int n)
     return QStringLiteral("вопросов");
 }
 
-QString fourDigits(int v)
+// Writes `v` in decimal with at least four digits, a minus sign in front of them; returns
+// the end of what it wrote. (|v| < 10000: a group less a key piece.)
+QChar *writeFourDigits(QChar *out, int v)
 {
-    QString s = QString::number(std::abs(v)).rightJustified(4, QLatin1Char('0'));
-    return v < 0 ? QLatin1Char('-') + s : s;
+    if (v < 0)
+        *out++ = u'-';
+    const int a = std::abs(v);
+    *out++ = QChar(u'0' + a / 1000 % 10);
+    *out++ = QChar(u'0' + a / 100 % 10);
+    *out++ = QChar(u'0' + a / 10 % 10);
+    *out++ = QChar(u'0' + a % 10);
+    return out;
 }
 
 }  // namespace
 
 void DecodeBase(const QString &encoded, QString &adcoder, QString &forcoder)
 {
-    const int length = int(encoded.size());
-    int p = 1;
-    for (int i = 1; i <= length; i += 4) {
-        const int g = leadingNumber(QStringView(encoded).mid(i - 1, 4));
-        adcoder += fourDigits(g - keyPiece(p));
-        p += 3;
-        if (p == 16)
-            p = 1;
-    }
-    const int stage1 = int(adcoder.size());
-    for (int i = 1; i <= stage1; i += 4) {
-        const QStringView group = QStringView(adcoder).mid(i - 1, 4);
-        bool ok = false;
-        const int code = group.toInt(&ok);
-        forcoder += cp1251ToChar(ok ? code : -1);
-    }
+    const qsizetype length = encoded.size();
+    const qsizetype had = adcoder.size();
+    adcoder.resize(had + (length + 3) / 4 * 5);
+    QChar *out = adcoder.data() + had;
+    for (qsizetype i = 0, q = 0; i < length; i += 4, q = (q + 1) % 5)
+        out = writeFourDigits(out, leadingNumber(encoded.constData(), i, length) - kPieces[q]);
+    adcoder.truncate(out - adcoder.constData());
+    // The second stage reads the whole of adcoder, four characters at a time.
+    const qsizetype stage1 = adcoder.size();
+    const qsizetype before = forcoder.size();
+    forcoder.resize(before + (stage1 + 3) / 4);
+    QChar *decoded = forcoder.data() + before;
+    for (qsizetype i = 0; i < stage1; i += 4)
+        *decoded++ = cp1251ToChar(groupValue(adcoder.constData() + i, std::min<qsizetype>(4, stage1 - i)).value_or(-1));
 }
 
 std::optional<QByteArray> EncodeBase(const QString &decoded)
@@ -73,7 +102,7 @@ std::optional<QByteArray> EncodeBase(const QString &decoded)
         const std::optional<int> code = charToCp1251(c);
         if (!code)
             return std::nullopt;
-        out += QByteArray::number(*code + keyPiece(1 + 3 * q)).rightJustified(4, '0');
+        out += QByteArray::number(*code + kPieces[q]).rightJustified(4, '0');
         q = (q + 1) % 5;
     }
     return out;
@@ -92,11 +121,14 @@ std::optional<QString> checkBaseFile(const QByteArray &bytes, const QString &pat
     }
     int q = 0;
     for (qsizetype i = 0; i < bytes.size(); i += 4) {
-        const QByteArray group = bytes.mid(i, 4);
-        const int code = group.toInt() - keyPiece(1 + 3 * q);
+        const qsizetype size = std::min<qsizetype>(4, bytes.size() - i);
+        int value = 0;
+        for (qsizetype k = i; k < i + size; ++k)
+            value = value * 10 + (bytes[k] - '0');  // digits only, as checked above
+        const int code = value - kPieces[q];
         if (code < 0 || code > 255)
             return QStringLiteral("Файл вопросов %1 повреждён: группа %2 («%3», байты %4–%5) не соответствует ключу.")
-                .arg(file).arg(i / 4 + 1).arg(QString::fromLatin1(group)).arg(i + 1).arg(i + group.size());
+                .arg(file).arg(i / 4 + 1).arg(QString::fromLatin1(bytes.mid(i, size))).arg(i + 1).arg(i + size);
         q = (q + 1) % 5;
     }
     QString adcoder, forcoder;

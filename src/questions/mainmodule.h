@@ -8,7 +8,7 @@
 namespace kvizar {
 
 // The key of the question base: five 3-digit pieces used in turn, one per 4-digit group.
-inline const QString kBaseKey = QStringLiteral("730184295617402");
+inline constexpr char kBaseKey[] = "730184295617402";
 inline constexpr int kMaxBaseLength = 32764;  // 8191 groups: the 16-bit position limit
 inline constexpr int kQuestionsPerGame = 15;
 

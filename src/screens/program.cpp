@@ -20,6 +20,7 @@ Program::~Program()
     scheduler.afterEvent = nullptr;
     for (auto &s : loaded_)
         s->close();
+    order_.clear();
     loaded_.clear();
     released_.clear();
 }
@@ -32,6 +33,7 @@ void Program::run()
 void Program::adoptScreen(std::unique_ptr<Screen> screen)
 {
     Screen &ref = *screen;
+    order_.push_back(&ref);
     loaded_.push_back(std::move(screen));
     services_.windows.screenLoaded(ref);
 }
@@ -45,6 +47,7 @@ void Program::unload(Screen *screen)
         return;
     std::unique_ptr<Screen> owned = std::move(*it);
     loaded_.erase(it);
+    std::erase(order_, screen);
     released(*owned);
     input.forget(owned.get());
     owned->close();
@@ -54,14 +57,6 @@ void Program::unload(Screen *screen)
 bool Program::isLoaded(const Screen *screen) const
 {
     return std::any_of(loaded_.begin(), loaded_.end(), [screen](const auto &s) { return s.get() == screen; });
-}
-
-std::vector<Screen *> Program::screens() const
-{
-    std::vector<Screen *> out;
-    for (const auto &s : loaded_)
-        out.push_back(s.get());
-    return out;
 }
 
 void Program::collect()

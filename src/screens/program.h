@@ -56,7 +56,8 @@ public:
     // Closes a screen and releases it once the running handler has finished.
     void unload(Screen *screen);
     bool isLoaded(const Screen *screen) const;
-    std::vector<Screen *> screens() const;
+    // The loaded screens, in the order they were loaded.
+    const std::vector<Screen *> &screens() const { return order_; }
 
     // Ends the program with a message for the player.
     void fail(const QString &message);
@@ -93,6 +94,7 @@ private:
 
     Services services_;
     std::vector<std::unique_ptr<Screen>> loaded_;
+    std::vector<Screen *> order_;  // the same screens
     std::vector<std::unique_ptr<Screen>> released_;
     bool ended_ = false;
 };

@@ -23,7 +23,7 @@ int audienceBonus(int q)
 
 class Soak {
 public:
-    explicit Soak(std::uint32_t seed) : sim(testOptions(seed), [this](const QString &) { ++lines; }), choices(seed)
+    explicit Soak(std::uint32_t seed) : sim(testOptions(seed), [this](QByteArrayView out) { lines += out.count('\n'); }), choices(seed)
     {
         sim.start();
         const std::function<void()> tracker = sim.program().afterEvent;
@@ -46,6 +46,7 @@ public:
         const ParsedLine parsed = parseLine(line);
         ASSERT_TRUE(parsed.ok() && parsed.command) << line.toStdString();
         sim.apply(*parsed.command);
+        sim.flush();
     }
 
     void fail(const char *what)

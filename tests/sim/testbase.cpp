@@ -64,7 +64,9 @@ ScriptRun runScriptText(const QString &script, const SimOptions &options)
     ScriptRun run;
     const QStringList lines = script.split(QLatin1Char('\n'));
     qsizetype next = 0;
-    Simulator simulator(options, [&run](const QString &line) { run.lines << line; });
+    Simulator simulator(options, [&run](QByteArrayView lines) {
+        run.lines << QString::fromUtf8(lines).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    });
     const ScriptIo io{[&]() -> std::optional<QString> {
                           if (next >= lines.size())
                               return std::nullopt;

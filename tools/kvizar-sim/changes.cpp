@@ -5,42 +5,40 @@
 
 namespace kvizar::sim {
 
-namespace {
-
-QString flag(bool b)
+void ChangeTracker::collect(Program &program, const std::function<std::string_view()> &prefix, std::string &out)
 {
-    return b ? QStringLiteral("true") : QStringLiteral("false");
-}
-
-}  // namespace
-
-QStringList ChangeTracker::collect(Program &program)
-{
-    QStringList out;
-    for (Screen *screen : program.screens())
-        if (screen->changed())
-            for (const QString &line : describeChanges(*screen, screen->takeChanges()))
-                out << screen->name() + QLatin1Char('.') + line;
+    for (Screen *screen : program.screens()) {
+        if (!screen->changed())
+            continue;
+        std::string screenPrefix(prefix());
+        screenPrefix += screen->name().toStdString();
+        screenPrefix += '.';
+        describeChanges(*screen, screen->takeChanges(), screenPrefix, out);
+    }
     if (withState_ && program.game)
-        out << stateChanges(program.game->state());
-    return out;
+        stateChanges(program.game->state(), prefix, out);
 }
 
-QStringList ChangeTracker::stateChanges(const GameScreen::State &now)
+void ChangeTracker::stateChanges(const GameScreen::State &now, const std::function<std::string_view()> &prefix, std::string &out)
 {
-    QStringList out;
+    auto line = [&](const char *name) {
+        out += prefix();
+        out += "game.";
+        out += name;
+        out += " = ";
+    };
     auto number = [&](const char *name, int before, int after) {
         if (before != after)
-            out << QStringLiteral("game.%1 = %2").arg(QLatin1String(name)).arg(after);
+            line(name), out += std::to_string(after), out += '\n';
     };
     auto boolean = [&](const char *name, bool before, bool after) {
         if (before != after)
-            out << QStringLiteral("game.%1 = %2").arg(QLatin1String(name), flag(after));
+            line(name), out += after ? "true\n" : "false\n";
     };
     const GameScreen::State &was = lastState_;
     number("QuestionNow", was.QuestionNow, now.QuestionNow);
     if (was.RightAnswer != now.RightAnswer)
-        out << QStringLiteral("game.RightAnswer = ") + quoted(now.RightAnswer);
+        line("RightAnswer"), appendQuoted(out, now.RightAnswer), out += '\n';
     boolean("AlreadyPressed", was.AlreadyPressed, now.AlreadyPressed);
     boolean("LifelineBusy", was.LifelineBusy, now.LifelineBusy);
     boolean("GameFinished", was.GameFinished, now.GameFinished);
@@ -49,7 +47,6 @@ QStringList ChangeTracker::stateChanges(const GameScreen::State &now)
     number("ChosenAnswer", was.ChosenAnswer, now.ChosenAnswer);
     number("Motions", was.Motions, now.Motions);
     lastState_ = now;
-    return out;
 }
 
 }  // namespace kvizar::sim

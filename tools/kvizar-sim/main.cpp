@@ -22,10 +22,9 @@ void printError(const QString &message)
     std::fprintf(stderr, "kvizar-sim: %s\n", message.toUtf8().constData());
 }
 
-void printLine(const QString &line)
+void print(QByteArrayView lines)
 {
-    const QByteArray bytes = line.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fwrite(lines.data(), 1, std::size_t(lines.size()), stdout);
 }
 
 std::optional<QString> nextLine(std::istream &in)
@@ -84,7 +83,7 @@ int main(int argc, char **argv)
     }
     std::istream &script = fromFile ? static_cast<std::istream &>(file) : std::cin;
 
-    Simulator simulator(options, printLine);
+    Simulator simulator(options, print);
     const ScriptIo io{[&script] { return nextLine(script); }, [] { std::fflush(stdout); }, printError};
     return runScript(simulator, io);
 }

@@ -8,6 +8,7 @@ namespace kvizar::sim {
 int runScript(Simulator &simulator, const ScriptIo &io)
 {
     simulator.start();
+    simulator.flush();
     io.flush();
     if (simulator.programEnded())
         return kExitOk;
@@ -17,6 +18,7 @@ int runScript(Simulator &simulator, const ScriptIo &io)
             return kExitOk;
         const ParsedLine parsed = parseLine(*line);
         if (!parsed.ok()) {
+            simulator.flush();
             io.flush();
             io.error(QStringLiteral("script line %1: %2").arg(number).arg(parsed.error));
             return kExitUsage;
@@ -24,6 +26,7 @@ int runScript(Simulator &simulator, const ScriptIo &io)
         if (!parsed.command)
             continue;
         const bool goOn = simulator.apply(*parsed.command);
+        simulator.flush();
         io.flush();
         if (!goOn)
             return kExitOk;

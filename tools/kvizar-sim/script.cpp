@@ -78,6 +78,23 @@ std::optional<Target> parseTarget(const QString &word, QString *error)
     return t;
 }
 
+// The words of a line, split at any run of blanks.
+QStringList words(QStringView text)
+{
+    QStringList out;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i].isSpace())
+            ++i;
+        const qsizetype from = i;
+        while (i < text.size() && !text[i].isSpace())
+            ++i;
+        if (i > from)
+            out << text.mid(from, i - from).toString();
+    }
+    return out;
+}
+
 std::optional<int> parseButton(const QString &word)
 {
     if (word == QLatin1String("left"))
@@ -112,15 +129,12 @@ const ScreenDesign *designNamed(const QString &screen)
 
 ParsedLine parseLine(const QString &line)
 {
-    QString text = line;
-    const qsizetype hash = text.indexOf(QLatin1Char('#'));
-    if (hash >= 0)
-        text.truncate(hash);
-    const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    if (words.isEmpty())
+    const qsizetype hash = line.indexOf(QLatin1Char('#'));
+    const QStringList all = words(QStringView(line).left(hash >= 0 ? hash : line.size()));
+    if (all.isEmpty())
         return {};
-    const QString &verb = words[0];
-    const QStringList args = words.mid(1);
+    const QString &verb = all[0];
+    const QStringList args = all.mid(1);
     Command c;
 
     if (verb == QLatin1String("quit")) {

@@ -27,15 +27,34 @@ void Simulator::start()
     recorded_.program->run();
 }
 
+std::string_view Simulator::prefix()
+{
+    const std::int64_t now = recorded_.program->scheduler.now();
+    if (now != prefixTime_) {
+        prefixTime_ = now;
+        prefix_ = std::to_string(now);
+        prefix_ += ' ';
+    }
+    return prefix_;
+}
+
 void Simulator::report(const QString &line)
 {
-    sink_(QString::number(recorded_.program->scheduler.now()) + QLatin1Char(' ') + line);
+    pending_ += prefix();
+    pending_ += line.toStdString();
+    pending_ += '\n';
 }
 
 void Simulator::afterEvent()
 {
-    for (const QString &line : changes_.collect(*recorded_.program))
-        report(line);
+    changes_.collect(*recorded_.program, [this] { return prefix(); }, pending_);
+}
+
+void Simulator::flush()
+{
+    if (!pending_.empty())
+        sink_(QByteArrayView(pending_.data(), qsizetype(pending_.size())));
+    pending_.clear();
 }
 
 Screen *Simulator::loaded(const QString &name) const

@@ -7,6 +7,9 @@
 #include "recorded/recordedprogram.h"
 
 #include <QByteArray>
+
+#include <string>
+#include <string_view>
 #include <QList>
 
 #include <cstdint>
@@ -23,11 +26,12 @@ struct SimOptions {
     bool state = false;  // also tell changes of the game's state variables
 };
 
-// The whole program on fake services and virtual time, driven by script commands. Every
-// effect comes out through `sink` as one line prefixed by the virtual time in ms.
+// The whole program on recorded services and virtual time, driven by script commands. Every
+// effect is one line, prefixed by the virtual time in ms; the lines gather until flush()
+// hands them to `sink`, whole, in UTF-8.
 class Simulator {
 public:
-    using Sink = std::function<void(const QString &line)>;
+    using Sink = std::function<void(QByteArrayView lines)>;
     Simulator(SimOptions options, Sink sink);
     ~Simulator();
     Simulator(const Simulator &) = delete;
@@ -38,6 +42,8 @@ public:
     // Carries out one command. False when the run is over: `quit`, or the program has ended.
     bool apply(const Command &command);
     bool programEnded() const { return recorded_.program->ended(); }
+    // Hands the lines gathered so far to the sink.
+    void flush();
 
     Program &program() { return *recorded_.program; }
     RecordedServices &services() { return recorded_.rec; }
@@ -49,6 +55,7 @@ public:
 private:
     void report(const QString &line);
     void afterEvent();
+    std::string_view prefix();  // "TIME " of the present moment
     Screen *loaded(const QString &name) const;
 
     SimOptions options_;
@@ -56,6 +63,9 @@ private:
     Generator random_;
     RecordedProgram recorded_;
     ChangeTracker changes_;
+    std::string pending_;
+    std::string prefix_;
+    std::int64_t prefixTime_ = -1;
 };
 
 }  // namespace kvizar::sim
