@@ -15,7 +15,10 @@ for target in base bank; do
   work="$build/corpus-$target"
   mkdir -p "$work"
   echo "== ${target}_fuzzer for ${seconds}s"
+  log="$build/${target}_fuzzer.log"
   "$build/fuzz/${target}_fuzzer" "$work" "fuzz/corpus/$target" -max_total_time="$seconds" -timeout=10 \
-    -rss_limit_mb=2048 -print_final_stats=1 2>&1 | tail -n 12 || status=1
+    -rss_limit_mb=2048 -print_final_stats=1 >"$log" 2>&1 || { status=1; grep -A 30 -E "ERROR|Test unit written" "$log"; }
+  grep -E "^Done|new_units_added|peak_rss" "$log"
+  awk -v t="$target" '/stat::average_exec_per_sec/ { printf "%s_fuzzer: %d runs a second\n", t, $2 }' "$log"
 done
 exit "$status"

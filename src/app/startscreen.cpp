@@ -85,15 +85,19 @@ bool StartScreen::loadBase(GameScreen &game)
                           : QStringLiteral("Не найден файл вопросов «%1». Игра будет закрыта.").arg(path));
         return false;
     }
-    if (const std::optional<QString> fault = checkBaseFile(*bytes, path)) {
+    DecodedBase decoded;
+    if (const std::optional<QString> fault = checkBaseFile(*bytes, path, &decoded)) {
         program_.fail(*fault + QStringLiteral(" Игра будет закрыта."));
         return false;
     }
     game.InData.text = QString::fromLatin1(*bytes);
-    QString adcoder = game.adcoder.text, forcoder = game.forcoder.text;
-    DecodeBase(game.InData.text, adcoder, forcoder);
-    game.adcoder.text = adcoder;
-    game.forcoder.text = forcoder;
+    // The check has decoded the text already, into holders as empty as a fresh game screen's.
+    if (!game.adcoder.text.isEmpty() || !game.forcoder.text.isEmpty()) {
+        decoded = {game.adcoder.text, game.forcoder.text};
+        DecodeBase(game.InData.text, decoded.adcoder, decoded.forcoder);
+    }
+    game.adcoder.text = decoded.adcoder;
+    game.forcoder.text = decoded.forcoder;
     game.InData.text = game.forcoder.text;
     if (!files.remove(path)) {
         program_.fail(QStringLiteral("Не удалось удалить прочитанный файл вопросов «%1». Игра будет закрыта.").arg(path));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 namespace kvizar {
@@ -79,6 +80,30 @@ void DecodeBase(const QString &encoded, QString &adcoder, QString &forcoder)
 {
     const qsizetype length = encoded.size();
     const qsizetype had = adcoder.size();
+    // The usual case in one pass: the holders start empty and no group falls below its key
+    // piece, so that every stage-1 group is four digits and stage 2 reads back exactly the
+    // values stage 1 wrote.
+    if (had == 0) {
+        const qsizetype groups = (length + 3) / 4;
+        adcoder.resize(groups * 4);
+        const qsizetype before = forcoder.size();
+        forcoder.resize(before + groups);
+        QChar *digits = adcoder.data();
+        QChar *decoded = forcoder.data() + before;
+        bool aligned = true;
+        for (qsizetype i = 0, q = 0; i < length && aligned; i += 4, q = (q + 1) % 5) {
+            const int v = leadingNumber(encoded.constData(), i, length) - kPieces[q];
+            aligned = v >= 0;
+            if (aligned) {
+                digits = writeFourDigits(digits, v);
+                *decoded++ = cp1251ToChar(v);
+            }
+        }
+        if (aligned)
+            return;
+        adcoder.clear();
+        forcoder.truncate(before);
+    }
     adcoder.resize(had + (length + 3) / 4 * 5);
     QChar *out = adcoder.data() + had;
     for (qsizetype i = 0, q = 0; i < length; i += 4, q = (q + 1) % 5)
@@ -95,45 +120,63 @@ void DecodeBase(const QString &encoded, QString &adcoder, QString &forcoder)
 
 std::optional<QByteArray> EncodeBase(const QString &decoded)
 {
-    QByteArray out;
-    out.reserve(decoded.size() * 4);
+    QByteArray out(decoded.size() * 4, Qt::Uninitialized);
+    char *at = out.data();
     int q = 0;
     for (QChar c : decoded) {
         const std::optional<int> code = charToCp1251(c);
         if (!code)
             return std::nullopt;
-        out += QByteArray::number(*code + kPieces[q]).rightJustified(4, '0');
+        const int v = *code + kPieces[q];  // at most 255 + 730: always four digits with zeros
+        *at++ = char('0' + v / 1000);
+        *at++ = char('0' + v / 100 % 10);
+        *at++ = char('0' + v / 10 % 10);
+        *at++ = char('0' + v % 10);
         q = (q + 1) % 5;
     }
     return out;
 }
 
-std::optional<QString> checkBaseFile(const QByteArray &bytes, const QString &path)
+std::optional<QString> checkBaseFile(const QByteArray &bytes, const QString &path, DecodedBase *decoded)
 {
-    const QString file = QStringLiteral("«%1»").arg(path);
+    const auto file = [&path] { return QStringLiteral("«%1»").arg(path); };
     if (bytes.size() > kMaxBaseLength)
-        return QStringLiteral("Файл вопросов %1 слишком велик: в нём больше %2 байт.").arg(file).arg(kMaxBaseLength);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        if (b < '0' || b > '9')
-            return QStringLiteral("Файл вопросов %1 повреждён: в байте %2 стоит код %3, а допускаются только цифры.")
-                .arg(file).arg(i + 1).arg(b);
-    }
-    int q = 0;
-    for (qsizetype i = 0; i < bytes.size(); i += 4) {
+        return QStringLiteral("Файл вопросов %1 слишком велик: в нём больше %2 байт.").arg(file()).arg(kMaxBaseLength);
+    // A byte array ends in a zero byte, which is no digit either.
+    const qsizetype digits = qsizetype(std::strspn(bytes.constData(), "0123456789"));
+    if (digits < bytes.size())
+        return QStringLiteral("Файл вопросов %1 повреждён: в байте %2 стоит код %3, а допускаются только цифры.")
+            .arg(file()).arg(digits + 1).arg(static_cast<unsigned char>(bytes[digits]));
+    // Every group must stand for a character: then decoding is this one pass, and its result
+    // is what DecodeBase leaves in empty holders.
+    DecodedBase stages;
+    const qsizetype groups = (bytes.size() + 3) / 4;
+    stages.adcoder.resize(groups * 4);
+    stages.forcoder.resize(groups);
+    QChar *stage1 = stages.adcoder.data();
+    QChar *text = stages.forcoder.data();
+    for (qsizetype i = 0, q = 0; i < bytes.size(); i += 4, q = (q + 1) % 5) {
         const qsizetype size = std::min<qsizetype>(4, bytes.size() - i);
-        int value = 0;
-        for (qsizetype k = i; k < i + size; ++k)
-            value = value * 10 + (bytes[k] - '0');  // digits only, as checked above
+        const char *d = bytes.constData() + i;
+        int value;
+        if (size == 4) {
+            value = (d[0] - '0') * 1000 + (d[1] - '0') * 100 + (d[2] - '0') * 10 + (d[3] - '0');
+        } else {
+            value = 0;
+            for (qsizetype k = 0; k < size; ++k)
+                value = value * 10 + (d[k] - '0');
+        }
         const int code = value - kPieces[q];
         if (code < 0 || code > 255)
             return QStringLiteral("Файл вопросов %1 повреждён: группа %2 («%3», байты %4–%5) не соответствует ключу.")
-                .arg(file).arg(i / 4 + 1).arg(QString::fromLatin1(bytes.mid(i, size))).arg(i + 1).arg(i + size);
-        q = (q + 1) % 5;
+                .arg(file()).arg(i / 4 + 1).arg(QString::fromLatin1(bytes.mid(i, size))).arg(i + 1).arg(i + size);
+        stage1 = writeFourDigits(stage1, code);
+        *text++ = cp1251ToChar(code);
     }
-    QString adcoder, forcoder;
-    DecodeBase(QString::fromLatin1(bytes), adcoder, forcoder);
-    return checkDecodedBase(forcoder, path);
+    std::optional<QString> fault = checkDecodedBase(stages.forcoder, path);
+    if (!fault && decoded)
+        *decoded = std::move(stages);
+    return fault;
 }
 
 std::optional<QString> checkDecodedBase(const QString &decoded, const QString &path)

@@ -20,10 +20,16 @@ void DecodeBase(const QString &encoded, QString &adcoder, QString &forcoder);
 // character has no code in the code page.
 std::optional<QByteArray> EncodeBase(const QString &decoded);
 
+// What DecodeBase leaves in holders that were empty: the stage-1 digits and the decoded text.
+struct DecodedBase {
+    QString adcoder, forcoder;
+};
+
 // Checks the bytes of a base file before anything is decoded or shown. Returns the Russian
 // message for the player, naming the file (`path`) and where the fault lies; nullopt if the
-// file holds fifteen complete question records.
-std::optional<QString> checkBaseFile(const QByteArray &bytes, const QString &path);
+// file holds fifteen complete question records, with `decoded`, when given, filled as
+// DecodeBase fills empty holders.
+std::optional<QString> checkBaseFile(const QByteArray &bytes, const QString &path, DecodedBase *decoded = nullptr);
 
 // Checks a decoded text against the layout of a base: a leading character, "@", fifteen
 // records each closed by "@", each with five separators and four non-empty answers.

@@ -6,13 +6,21 @@ namespace {
 
 // 1-based search from position `from`, 0 when absent, like the string search the base
 // format was designed around.
-int inStr(int from, const QString &text, const QString &what)
+int inStr(int from, const QString &text, QChar what)
 {
     if (from < 1)
         from = 1;
     if (from > text.size())
         return 0;
     return int(text.indexOf(what, from - 1)) + 1;
+}
+
+// The same for a run of `n` bars (1 to 5): the first position where n "|" follow one another.
+int inStrBars(const QString &text, int n)
+{
+    static const QString bars[6] = {QString(), QStringLiteral("|"), QStringLiteral("||"), QStringLiteral("|||"),
+                                    QStringLiteral("||||"), QStringLiteral("|||||")};
+    return int(text.indexOf(bars[n])) + 1;
 }
 
 QString mid(const QString &text, int from, int length)
@@ -26,7 +34,7 @@ QString mid(const QString &text, int from, int length)
 
 QStringList cutRecords(const QString &base)
 {
-    const QString at = QStringLiteral("@");
+    const QChar at = QLatin1Char('@');
     QStringList records(16);
     int a = 2;
     for (int k = 1; k <= 15; ++k) {
@@ -48,7 +56,7 @@ RecordParts splitRecord(const QString &record)
     RecordParts parts;
     int s[6] = {0, 0, 0, 0, 0, 0};
     for (int n = 1; n <= 5; ++n) {
-        s[n] = inStr(1, record, QString(n, QLatin1Char('|')));
+        s[n] = inStrBars(record, n);
         if (s[n] == 0)
             return parts;
     }

@@ -66,10 +66,12 @@ void InputRouter::end(int button, Control *under)
     forget(screen);
     if (!program_.isLoaded(screen))
         return;
+    const bool clicks = control->input.takesClick();
     if (control->input.release)
         program_.scheduler.dispatch([control, button] { control->input.release(button); });
-    // The release handler may have closed the screen: look at it again only if it is still there.
-    if (!control->input.takesClick() || button != LeftButton || under != control || !program_.isLoaded(screen))
+    // The release handler may have closed the screen, and the control with it: look at either
+    // again only if the screen is still there.
+    if (!clicks || button != LeftButton || under != control || !program_.isLoaded(screen))
         return;
     if (control->visible && control->enabled && takesInput(program_, *screen))
         program_.scheduler.dispatch([control] { control->input.click(); });

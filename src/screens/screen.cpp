@@ -3,7 +3,9 @@
 #include "screens/program.h"
 
 #include <algorithm>
-#include <climits>
+#include <QHash>
+
+#include <map>
 #include <stdexcept>
 
 namespace kvizar {
@@ -26,11 +28,32 @@ Screen::Screen(Program &program, const ScreenDesign &design) : program_(program)
 
 Screen::~Screen() = default;
 
+namespace {
+
+// Where the controls of each name stand in a design, found once per design.
+const QHash<QString, std::vector<int>> &positions(const ScreenDesign &design)
+{
+    static std::map<const ScreenDesign *, QHash<QString, std::vector<int>>> byDesign;
+    auto it = byDesign.find(&design);
+    if (it == byDesign.end()) {
+        QHash<QString, std::vector<int>> index;
+        for (int i = 0; i < int(design.controls.size()); ++i)
+            index[design.controls[std::size_t(i)].name].push_back(i);
+        it = byDesign.emplace(&design, std::move(index)).first;
+    }
+    return it->second;
+}
+
+}  // namespace
+
 Control *Screen::find(const QString &name, int index)
 {
-    for (Control &c : controls_)
-        if (c.index() == index && c.name() == name)
-            return &c;
+    const auto it = positions(design_).constFind(name);
+    if (it == positions(design_).cend())
+        return nullptr;
+    for (int i : *it)
+        if (controls_[std::size_t(i)].index() == index)
+            return &controls_[std::size_t(i)];
     return nullptr;
 }
 
@@ -43,19 +66,23 @@ Control &Screen::ctl(const QString &name, int index)
 
 ControlArray Screen::array(const QString &name)
 {
+    std::vector<Control *> members;
+    const auto it = positions(design_).constFind(name);
+    if (it != positions(design_).cend())
+        for (int i : *it)
+            if (controls_[std::size_t(i)].index() >= 0)
+                members.push_back(&controls_[std::size_t(i)]);
+    std::sort(members.begin(), members.end(), [](const Control *a, const Control *b) { return a->index() < b->index(); });
+    // The array runs from its lowest index up to the first gap.
     std::vector<Control *> items;
-    int lower = INT_MAX;
-    for (Control &c : controls_)
-        if (c.index() >= 0 && c.name() == name)
-            lower = std::min(lower, c.index());
-    for (int i = lower;; ++i) {
-        Control *c = find(name, i);
-        if (!c)
+    for (Control *c : members)
+        if (items.empty() || c->index() == items.back()->index() + 1)
+            items.push_back(c);
+        else
             break;
-        items.push_back(c);
-    }
     if (items.empty())
         throw std::logic_error(("no control array " + name).toStdString());
+    const int lower = items.front()->index();
     return ControlArray(std::move(items), lower);
 }
 

@@ -24,7 +24,53 @@ QString decode(const QString &encoded, QString *stage1 = nullptr)
 
 const QString kPath = QStringLiteral("/program/base.dat");
 
+// The two stages exactly as the base format describes them, character by character: what the
+// decoder must agree with for any text at all, groups below their key piece included.
+void referenceDecode(const QString &encoded, QString &adcoder, QString &forcoder)
+{
+    const QString key = QStringLiteral("730184295617402");
+    int p = 1;
+    const int length = int(encoded.size());
+    for (int i = 1; i <= length; i += 4) {
+        const QString group = encoded.mid(i - 1, 4);
+        int g = 0;
+        for (QChar c : group) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                break;
+            g = g * 10 + c.digitValue();
+        }
+        const int v = g - key.mid(p - 1, 3).toInt();
+        adcoder += (v < 0 ? QStringLiteral("-") : QString()) + QString::number(std::abs(v)).rightJustified(4, QLatin1Char('0'));
+        p = p + 3 == 16 ? 1 : p + 3;
+    }
+    const int stage1 = int(adcoder.size());
+    for (int i = 1; i <= stage1; i += 4) {
+        bool ok = false;
+        const int c = adcoder.mid(i - 1, 4).toInt(&ok);
+        forcoder += cp1251ToChar(ok ? c : -1);
+    }
+}
+
 }  // namespace
+
+TEST(DecodeBase, AgreesWithTheTwoStagesForAnyText)
+{
+    Generator random(41);
+    for (int round = 0; round < 400; ++round) {
+        QString encoded;
+        const int length = int(random.next() * 60);
+        for (int i = 0; i < length; ++i) {
+            const double r = random.next();
+            encoded += r < 0.9 ? QChar(u'0' + int(r * 10 / 0.9)) : r < 0.95 ? QChar(u'x') : QChar(u'-');
+        }
+        QString held = round % 3 == 0 ? QStringLiteral("0800") : QString();  // holders not always empty
+        QString adcoder = held, forcoder, refAdcoder = held, refForcoder;
+        DecodeBase(encoded, adcoder, forcoder);
+        referenceDecode(encoded, refAdcoder, refForcoder);
+        ASSERT_EQ(adcoder, refAdcoder) << encoded.toStdString();
+        ASSERT_EQ(forcoder, refForcoder) << encoded.toStdString();
+    }
+}
 
 TEST(DecodeBase, KeyPiecesCycleEveryFiveGroups)
 {
