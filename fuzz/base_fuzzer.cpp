@@ -1,8 +1,7 @@
 // The whole load path of a base file through the real start button of a running program:
 // check, decode, cut into records, show every question; a refused file must end the game with
-// a message naming it. An input whose first byte is odd is
-// taken as a decoded text (code page bytes) and encoded first, so that the record layout is
-// explored as well as the digit groups.
+// a message naming it. An input whose first byte is odd is taken as a decoded text (code page
+// bytes) and encoded first, so that the record layout is explored as well as the digit groups.
 #include "app/startscreen.h"
 #include "core/random.h"
 #include "recorded/recordedprogram.h"
