@@ -1,4 +1,4 @@
-// A thousand whole games played through the simulator with random choices, checking what must
+// Whole games played through the simulator with random choices, checking what must
 // always hold after every event.
 #include "testbase.h"
 
@@ -142,21 +142,22 @@ public:
 
 }  // namespace
 
-TEST(Soak, AThousandRandomGamesKeepEveryInvariant)
+// Ten thousand games as built, a thousand under the sanitizers, in ten shards that CTest can
+// run side by side.
+class SoakShard : public ::testing::TestWithParam<int> {};
+
+TEST_P(SoakShard, RandomGamesKeepEveryInvariant)
 {
-    const int games = 1000, sessions = 10;
-    int outcomes[3] = {};
-    for (int session = 0; session < sessions; ++session) {
-        Soak soak(std::uint32_t(1000 + session));
-        for (int i = 0; i < games / sessions; ++i)
-            soak.playGame();
-        EXPECT_EQ(soak.violations, 0);
-        EXPECT_GT(soak.lines, 0);
-        for (int k = 0; k < 3; ++k)
-            outcomes[k] += soak.outcomes[k];
-    }
-    EXPECT_EQ(outcomes[0] + outcomes[1] + outcomes[2], games);
-    EXPECT_GT(outcomes[0], 0);  // won
-    EXPECT_GT(outcomes[1], 0);  // lost
-    EXPECT_GT(outcomes[2], 0);  // timed out
+    constexpr int shards = 10, games = KVIZAR_SOAK_GAMES / shards;
+    Soak soak(std::uint32_t(1000 + GetParam()));
+    for (int i = 0; i < games; ++i)
+        soak.playGame();
+    EXPECT_EQ(soak.violations, 0);
+    EXPECT_GT(soak.lines, 0);
+    EXPECT_EQ(soak.outcomes[0] + soak.outcomes[1] + soak.outcomes[2], games);
+    EXPECT_GT(soak.outcomes[0], 0);  // won
+    EXPECT_GT(soak.outcomes[1], 0);  // lost
+    EXPECT_GT(soak.outcomes[2], 0);  // timed out
 }
+
+INSTANTIATE_TEST_SUITE_P(Soak, SoakShard, ::testing::Range(0, 10));
