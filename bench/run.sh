@@ -32,29 +32,42 @@ cp -r "$program" "$work/kvizar"
 cp "$build/bench/startup-probe" "$work/kvizar/"
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 
-# Median of repeated runs of a command that ends after its first paint: seconds and peak KB.
-measure() {
-  local runs=9 times=() mems=()
+# Statistics of numbers on standard input: "median (min–max)" with the given unit and scale.
+stats() {
+  sort -n | awk -v unit="$1" -v scale="$2" '{ a[NR] = $1 / scale } END {
+    printf "%.1f %s (%.1f–%.1f)", a[int((NR + 1) / 2)], unit, a[1], a[NR] }'
+}
+median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+
+# A program that prints the time (ns since the epoch) once its first window is painted:
+# microseconds from its launch to that moment, once a line for each of `runs` runs.
+to_first_paint() {
   for ((i = 0; i < runs; i++)); do
-    if ! /usr/bin/time -f "%e %M" -o "$work/time" "$@" >/dev/null 2>&1; then
-      echo "bench/run.sh: $* failed" >&2
-      exit 1
-    fi
-    read -r t m < <(tail -n 1 "$work/time")
-    times+=("$t"); mems+=("$m")
+    local launched=${EPOCHREALTIME/./}
+    local painted
+    painted=$("$@" 2>/dev/null | tail -n 1)
+    echo $((painted / 1000 - launched))
   done
-  printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
-  printf '%s\n' "${mems[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
+}
+# Peak resident memory (KiB) of each run.
+peak_memory() {
+  for ((i = 0; i < runs; i++)); do
+    /usr/bin/time -f "%M" -o "$work/time" "$@" >/dev/null 2>&1
+    tail -n 1 "$work/time"
+  done
 }
 
-echo "== Start-up to the first painted start screen, and peak memory (median of 9 runs)"
-mapfile -t game < <(measure "$work/kvizar/startup-probe")
-mapfile -t bare < <(measure "$build/bench/bare-window")
-awk -v gt="${game[0]}" -v gm="${game[1]}" -v bt="${bare[0]}" -v bm="${bare[1]}" 'BEGIN {
-  printf "game:        %6.0f ms  %7.1f MiB\n", gt * 1000, gm / 1024
-  printf "bare window: %6.0f ms  %7.1f MiB\n", bt * 1000, bm / 1024
-  printf "ratio:       %6.2f     %7.2f\n", (bt > 0 ? gt / bt : 0), (bm > 0 ? gm / bm : 0)
-}'
+runs=15
+echo "== Start-up to the first painted start screen, and peak memory ($runs runs each; median (min–max))"
+to_first_paint "$work/kvizar/startup-probe" >"$work/game.start"
+to_first_paint "$build/bench/bare-window" >"$work/bare.start"
+peak_memory "$work/kvizar/startup-probe" >"$work/game.mem"
+peak_memory "$build/bench/bare-window" >"$work/bare.mem"
+echo "game:        $(stats ms 1000 <"$work/game.start")   $(stats MiB 1024 <"$work/game.mem")"
+echo "bare window: $(stats ms 1000 <"$work/bare.start")   $(stats MiB 1024 <"$work/bare.mem")"
+awk -v gt="$(median <"$work/game.start")" -v bt="$(median <"$work/bare.start")" \
+    -v gm="$(median <"$work/game.mem")" -v bm="$(median <"$work/bare.mem")" 'BEGIN {
+  printf "ratio:       %.2f (start-up; goal 1.15 or less)   %.2f (memory; goal 1.3 or less)\n", gt / bt, gm / bm }'
 
 echo "== CPU while a question's clock runs (20 s of question 1)"
 "$work/kvizar/Kvizar" >/dev/null 2>&1 &

@@ -1,6 +1,7 @@
 #include "artwork.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -25,8 +26,18 @@ QSvgRenderer *Artwork::renderer(const QString &id)
 
 QSize Artwork::size(const QString &id)
 {
-    QSvgRenderer *svg = id.isEmpty() ? nullptr : renderer(id);
-    return svg ? svg->defaultSize() : QSize();
+    if (id.isEmpty())
+        return {};
+    const auto known = sizes_.find(id);
+    if (known != sizes_.end())
+        return known->second;
+    // The picture rendered at 1x has the picture's own size: reading its header is enough.
+    QSize size = QImageReader(QStringLiteral(":/art/%1@1x.png").arg(id)).size();
+    if (!size.isValid())
+        if (QSvgRenderer *svg = renderer(id))
+            size = svg->defaultSize();
+    sizes_.emplace(id, size);
+    return size;
 }
 
 QPixmap Artwork::pixmap(const QString &id, qreal ratio)
@@ -35,7 +46,13 @@ QPixmap Artwork::pixmap(const QString &id, qreal ratio)
     auto it = pixmaps_.find(key);
     if (it != pixmaps_.end())
         return it->second;
-    const QPixmap image = render(id, size(id), ratio);
+    QPixmap image;
+    if (ratio == 1 || ratio == 2) {  // rendered by the build
+        image.load(QStringLiteral(":/art/%1@%2x.png").arg(id).arg(int(ratio)));
+        image.setDevicePixelRatio(ratio);
+    }
+    if (image.isNull())
+        image = render(id, size(id), ratio);
     pixmaps_.emplace(key, image);
     return image;
 }
@@ -66,7 +83,7 @@ QColor Artwork::meanColour(const QString &id, QRect area)
 {
     auto it = images_.find(id);
     if (it == images_.end())
-        it = images_.emplace(id, render(id, size(id), 1).toImage().convertToFormat(QImage::Format_ARGB32)).first;
+        it = images_.emplace(id, pixmap(id, 1).toImage().convertToFormat(QImage::Format_ARGB32)).first;
     const QImage &image = it->second;
     area &= image.rect();
     double r = 0, g = 0, b = 0, weight = 0;

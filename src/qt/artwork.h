@@ -15,8 +15,9 @@ class QSvgRenderer;
 
 namespace kvizar::gui {
 
-// The game's pictures, by id (the file name in assets/art without ".svg"), rendered from the
-// vector art at the device pixel ratio they are shown at.
+// The game's pictures, by id (the file name in assets/art without ".svg"), drawn at the device
+// pixel ratio they are shown at: copied from the build's renderings at 1x and 2x, rendered
+// from the vector art at any other ratio.
 class Artwork {
 public:
     Artwork();
@@ -42,6 +43,7 @@ private:
     std::map<QString, std::unique_ptr<QSvgRenderer>> renderers_;
     std::map<std::pair<QString, qreal>, QPixmap> pixmaps_;
     std::map<QString, QImage> images_;  // at their own size, for their colours
+    std::map<QString, QSize> sizes_;
 };
 
 }  // namespace kvizar::gui

@@ -3,6 +3,7 @@
 #include "timedriver.h"
 
 #include "app/kvizar.h"
+#include "core/paths.h"
 #include "core/random.h"
 
 #include <QApplication>
@@ -13,12 +14,21 @@
 
 namespace kvizar::gui {
 
-FrontEnd::FrontEnd() = default;
+FrontEnd::FrontEnd(QString programDir)
+    : programDir_(std::move(programDir)), sound_(programPath(programDir_, QStringLiteral("\\kvizar-sound")))
+{
+}
+
 FrontEnd::~FrontEnd() = default;
 
-Services FrontEnd::services(const QString &programDir, const QString &exeName)
+Services FrontEnd::services(const QString &exeName)
 {
-    return Services{sound_, starter_, opener_, settings_, files_, clock_, windows_, programDir, exeName};
+    return Services{sound_, starter_, opener_, settings_, files_, clock_, windows_, programDir_, exeName};
+}
+
+void FrontEnd::painted()
+{
+    sound_.begin();
 }
 
 void FrontEnd::attach(Program &program)
@@ -43,6 +53,7 @@ protected:
     {
         if (event->type() == QEvent::Paint && then_) {
             QTimer::singleShot(0, qApp, std::exchange(then_, nullptr));
+            qApp->removeEventFilter(this);
         }
         return false;
     }
@@ -58,15 +69,15 @@ int runGame(int argc, char *argv[], const std::function<void()> &firstPaint)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvizar"));
     QApplication::setQuitOnLastWindowClosed(false);  // the game says when it ends
-    FirstPaint painted(firstPaint);
-    if (firstPaint)
-        app.installEventFilter(&painted);
-
-    FrontEnd frontEnd;
+    FrontEnd frontEnd(QCoreApplication::applicationDirPath());
+    FirstPaint painted([&frontEnd, firstPaint] {
+        frontEnd.painted();
+        if (firstPaint)
+            firstPaint();
+    });
+    app.installEventFilter(&painted);
     Generator random(std::uint64_t(QDateTime::currentMSecsSinceEpoch()));
-    Kvizar program(frontEnd.services(QCoreApplication::applicationDirPath(),
-                                     QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()),
-                   random);
+    Kvizar program(frontEnd.services(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()), random);
     frontEnd.attach(program);
     program.run();
     return app.exec();

@@ -21,16 +21,20 @@ class TimeDriver;
 // time.
 class FrontEnd {
 public:
-    FrontEnd();
+    // `programDir` holds the game and what comes with it (sounds, companion, sound module).
+    explicit FrontEnd(QString programDir);
     ~FrontEnd();
     FrontEnd(const FrontEnd &) = delete;
     FrontEnd &operator=(const FrontEnd &) = delete;
 
-    Services services(const QString &programDir, const QString &exeName);
+    Services services(const QString &exeName);
     // Shows the program's screens and runs its time; before Program::run().
     void attach(Program &program);
+    // The first window has been painted: what can wait until then begins (the sound).
+    void painted();
 
 private:
+    QString programDir_;
     Artwork artwork_;
     SoundPlayer sound_;
     DetachedStarter starter_;

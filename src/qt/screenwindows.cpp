@@ -34,10 +34,7 @@ void keepAbove(QWidget &dialog, const QWidget &owner)
 
 }  // namespace
 
-ScreenWindows::ScreenWindows(Artwork &artwork) : artwork_(artwork)
-{
-    QApplication::setWindowIcon(artwork_.windowIcon());
-}
+ScreenWindows::ScreenWindows(Artwork &artwork) : artwork_(artwork) {}
 
 ScreenWindows::~ScreenWindows()
 {
@@ -77,6 +74,9 @@ void ScreenWindows::screenLoaded(Screen &screen)
 void ScreenWindows::screenShown(Screen &screen)
 {
     ScreenWindow *window = windowOf(screen);
+    // The icon shows only in a window's frame: made when the first framed window is shown.
+    if (screen.design().frame != Frame::None && QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(artwork_.windowIcon());
     centre(*window);
     if (ScreenWindow *owner = ownerOfDialog())
         keepAbove(*window, *owner);

@@ -1,14 +1,13 @@
 #include "soundplayer.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
+#include "soundbackend.h"
+
 #include <QFile>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QSemaphore>
 #include <QtEndian>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -16,10 +15,14 @@ namespace kvizar::gui {
 
 namespace {
 
+}  // namespace
+
 struct Wave {
-    QAudioFormat format;
+    WaveFormat format;
     QByteArray samples;
 };
+
+namespace {
 
 // A PCM wave file of 8 or 16 bits: its format and its samples; nullopt for anything else.
 std::optional<Wave> readWave(const QString &path)
@@ -43,70 +46,65 @@ std::optional<Wave> readWave(const QString &path)
             const int bits = qFromLittleEndian<quint16>(f + 14);
             if (qFromLittleEndian<quint16>(f) != 1 || (bits != 8 && bits != 16))
                 return std::nullopt;  // not plain PCM
-            wave.format.setChannelCount(qFromLittleEndian<quint16>(f + 2));
-            wave.format.setSampleRate(int(qFromLittleEndian<quint32>(f + 4)));
-            wave.format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-            haveFormat = true;
+            wave.format = {qFromLittleEndian<quint16>(f + 2), int(qFromLittleEndian<quint32>(f + 4)), bits};
+            haveFormat = wave.format.channels > 0 && wave.format.sampleRate > 0;
         } else if (id == "data") {
             wave.samples = bytes.mid(body, size);
         }
         at = body + size + (size & 1);
     }
-    if (!haveFormat || !wave.format.isValid() || wave.samples.isEmpty())
+    if (!haveFormat || wave.samples.isEmpty())
         return std::nullopt;
     return wave;
 }
 
 }  // namespace
 
-// Owns the sound device's stream; every call comes queued from the player's thread.
+// Loads the sound module on its first request and hands it every request after; lives in the
+// player's thread.
 class SoundWorker : public QObject {
 public:
-    // Stops what plays and starts `wave`. `done`, when given, is released once the sound has
-    // been played to its end, or could not be.
-    void play(const Wave &wave, QSemaphore *done)
+    SoundWorker(QString module, std::atomic<int> &device) : module_(std::move(module)), device_(device) {}
+    ~SoundWorker() override
     {
-        finish();
-        done_ = done;
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (wave.samples.isEmpty() || device.isNull()) {
-            finish();
-            return;
-        }
-        if (!sink_ || sink_->format() != wave.format) {
-            sink_ = std::make_unique<QAudioSink>(device, wave.format);
-            connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-                if (state == QAudio::IdleState || (state == QAudio::StoppedState && sink_->error() != QAudio::NoError))
-                    finish();
-            });
-        }
-        // A moment of silence after the sound: a stream shorter than what the server buffers
-        // before it starts would otherwise never be heard.
-        data_ = wave.samples + QByteArray(wave.format.bytesForDuration(250000), wave.format.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : 0);
-        buffer_.close();
-        buffer_.setBuffer(&data_);
-        buffer_.open(QIODevice::ReadOnly);
-        sink_->start(&buffer_);
-        if (sink_->error() != QAudio::NoError)
-            finish();
+        backend_.reset();  // before the module that made it goes
     }
 
-private:
-    void finish()
+    void play(const Wave &wave, QSemaphore *done)
     {
-        if (sink_)
-            sink_->stop();
-        if (QSemaphore *done = std::exchange(done_, nullptr))
+        if (SoundBackend *backend = this->backend(); backend && !wave.samples.isEmpty()) {
+            backend->play(wave.format, wave.samples, done);
+            return;
+        }
+        if (backend_)
+            backend_->stop();
+        if (done)
             done->release();
     }
 
-    std::unique_ptr<QAudioSink> sink_;
-    QByteArray data_;
-    QBuffer buffer_;
-    QSemaphore *done_ = nullptr;
+private:
+    SoundBackend *backend()
+    {
+        if (!loaded_) {
+            loaded_ = true;
+            library_.setFileName(module_);
+            using Make = SoundBackend *(*)();
+            if (const auto make = reinterpret_cast<Make>(library_.resolve("kvizarSoundBackend")))
+                backend_.reset(make());
+            device_ = backend_ && backend_->hasDevice() ? 1 : 0;
+        }
+        return device_ == 1 ? backend_.get() : nullptr;
+    }
+
+    QString module_;
+    std::atomic<int> &device_;
+    QLibrary library_;
+    std::unique_ptr<SoundBackend> backend_;
+    bool loaded_ = false;
 };
 
-SoundPlayer::SoundPlayer() = default;
+SoundPlayer::SoundPlayer(QString module) : module_(std::move(module)) {}
+
 
 SoundPlayer::~SoundPlayer()
 {
@@ -117,27 +115,41 @@ SoundPlayer::~SoundPlayer()
     }
 }
 
+void SoundPlayer::begin()
+{
+    if (begun_)
+        return;
+    begun_ = true;
+    thread_.setObjectName(QStringLiteral("sound"));
+    thread_.start();
+    worker_ = new SoundWorker(module_, device_);
+    worker_->moveToThread(&thread_);
+    if (waiting_)
+        post(*std::exchange(waiting_, nullptr), nullptr);
+}
+
+void SoundPlayer::post(const Wave &wave, QSemaphore *done)
+{
+    QMetaObject::invokeMethod(worker_, [worker = worker_, wave, done] { worker->play(wave, done); });
+}
+
 bool SoundPlayer::play(const QString &path, bool async)
 {
     const std::optional<Wave> wave = readWave(path);
-    if (!worker_) {
-        thread_.setObjectName(QStringLiteral("sound"));
-        thread_.start();
-        worker_ = new SoundWorker;
-        worker_->moveToThread(&thread_);
-    }
-    if (!wave || QMediaDevices::defaultAudioOutput().isNull()) {
-        QMetaObject::invokeMethod(worker_, [worker = worker_] { worker->play(Wave{}, nullptr); });  // silence what plays
-        return false;
-    }
+    const Wave request = wave.value_or(Wave{});  // nothing to play: what plays stops
     if (async) {
-        QMetaObject::invokeMethod(worker_, [worker = worker_, w = *wave] { worker->play(w, nullptr); });
-        return true;
+        if (begun_)
+            post(request, nullptr);
+        else
+            waiting_ = std::make_unique<Wave>(request);
+        return wave && device_ != 0;
     }
+    begin();
     QSemaphore done;
-    QMetaObject::invokeMethod(worker_, [worker = worker_, w = *wave, &done] { worker->play(w, &done); });
-    const int length = int(wave->format.durationForBytes(wave->samples.size()) / 1000);
-    return done.tryAcquire(1, length + 3000);
+    post(request, &done);
+    const int f = wave ? wave->format.channels * wave->format.sampleRate * wave->format.bits / 8 : 1;
+    const int length = wave ? int(qint64(wave->samples.size()) * 1000 / std::max(1, f)) : 0;
+    return done.tryAcquire(1, length + 5000) && wave && device_ == 1;
 }
 
 }  // namespace kvizar::gui

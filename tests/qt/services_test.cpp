@@ -79,7 +79,7 @@ TEST(DesktopServices, StarterRunsOnlyExecutableFilesByAbsolutePath)
 TEST(DesktopServices, SoundOfAMissingOrForeignFilePlaysNothing)
 {
     QTemporaryDir dir;
-    gui::SoundPlayer sound;
+    gui::SoundPlayer sound(QStringLiteral(KVIZAR_SOUND_MODULE));
     EXPECT_FALSE(sound.play(dir.filePath(QStringLiteral("begin.wav")), true));
     QFile text(dir.filePath(QStringLiteral("text.wav")));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
@@ -112,7 +112,7 @@ TEST(SoundPlayer, ASynchronousSoundReturnsOnceItHasBeenPlayed)
     file.write(wave);
     file.close();
 
-    gui::SoundPlayer sound;
+    gui::SoundPlayer sound(QStringLiteral(KVIZAR_SOUND_MODULE));
     const bool device = !QMediaDevices::defaultAudioOutput().isNull();
     QElapsedTimer clock;
     clock.start();
