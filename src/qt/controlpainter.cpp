@@ -129,17 +129,20 @@ QColor mixed(const QColor &a, const QColor &b, double towardsB)
 
 ControlPainter::ControlPainter(QPainter &painter, Artwork &artwork) : p_(painter), art_(artwork) {}
 
-void ControlPainter::paint(const Screen &screen, const WindowState &state)
+void ControlPainter::paint(const Screen &screen, const WindowState &state, const QRegion &region)
 {
     const ScreenDesign &design = screen.design();
     backgroundOf_ = design.background;
-    p_.fillRect(QRect(0, 0, pixels(design.width), pixels(design.height)), colour(design.background));
+    for (const QRect &r : region)
+        p_.fillRect(r, colour(design.background));
     painted_.clear();
-    for (const Control *c : screen.paintOrder())
-        if (c->visible) {
-            paint(*c, state);
-            painted_.push_back(c);
-        }
+    for (const Control *c : screen.paintOrder()) {
+        // A little beyond its rectangle: lines' widths, halos and focus marks reach out.
+        if (!c->visible || !region.intersects(controlRect(*c).normalized().adjusted(-4, -4, 4, 4)))
+            continue;
+        paint(*c, state);
+        painted_.push_back(c);
+    }
 }
 
 void ControlPainter::paint(const Control &control, const WindowState &state)

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QRegion>
 
 #include <vector>
 
@@ -24,7 +25,8 @@ class ControlPainter {
 public:
     ControlPainter(QPainter &painter, Artwork &artwork);
 
-    void paint(const Screen &screen, const WindowState &state);
+    // Paints what of the screen lies in `region` (window pixels).
+    void paint(const Screen &screen, const WindowState &state, const QRegion &region);
 
 private:
     void paint(const Control &control, const WindowState &state);

@@ -10,6 +10,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWindow>
@@ -132,13 +133,13 @@ bool ScreenWindow::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void ScreenWindow::paintEvent(QPaintEvent *)
+void ScreenWindow::paintEvent(QPaintEvent *event)
 {
     if (!screen_)
         return;
     QPainter painter(this);
     heldPainted_ = program_.input.held();
-    ControlPainter(painter, artwork_).paint(*screen_, {focused(), heldPainted_});
+    ControlPainter(painter, artwork_).paint(*screen_, {focused(), heldPainted_}, event->region());
 }
 
 void ScreenWindow::mousePressEvent(QMouseEvent *event)
