@@ -11,12 +11,14 @@
 
 namespace kvizar {
 
-StartScreen::StartScreen(Program &program) : Screen(program, startDesign())
+StartScreen::StartScreen(Program &program)
+    : Screen(program, startDesign()), waiting_(program.scheduler, QStringLiteral("waiting"), kCompanionLookMs, false)
 {
     timer(QStringLiteral("Timer1")).onTick = [this] { blink(); };
+    waiting_.onTick = [this] { lookForBase(); };
     Control &start = ctl(QStringLiteral("continue"));
     start.input.press = [this, &start](int) { start.picture = ctl(QStringLiteral("loading")).picture; };
-    start.input.release = [this](int) { startGame(); };
+    start.input.release = [this](int) { released(); };
     ctl(QStringLiteral("exitfromgame")).input.click = [this] { exitGame(); };
 }
 
@@ -36,16 +38,45 @@ void StartScreen::load()
     for (int i = 1; i <= 4; ++i)
         game.answer(i).enabled = false;
     ctl(QStringLiteral("basestring")).text = programPath(services.programDir, QStringLiteral("\\base") + executableSuffix());
-    ctl(QStringLiteral("basedatstring")).text = programPath(services.programDir, QStringLiteral("\\base.dat"));
+    ctl(QStringLiteral("basedatstring")).text = programPath(services.baseDir, QStringLiteral("\\base.dat"));
     program_.questions.AppDir = services.programDir;
     const QString companion = ctl(QStringLiteral("basestring")).text;
     if (!services.starter.startDetached(companion)) {
-        program_.fail(QStringLiteral("Не удалось запустить программу подготовки вопросов «%1». Игра будет закрыта.")
-                          .arg(companion));
+        const QString why = services.starter.lastOutcome().errorOutput.trimmed();
+        program_.fail(QStringLiteral("Не удалось запустить программу подготовки вопросов «%1»%2. Игра будет закрыта.")
+                          .arg(companion, why.isEmpty() ? QString() : QStringLiteral(": ") + why));
         return;
     }
     show();
     services.windows.makeTopMostAtOrigin(*this);
+}
+
+// A companion still at work when the button is released is given a few seconds to finish its
+// file, the loading picture staying up meanwhile; then the game goes on as the file says.
+void StartScreen::released()
+{
+    if (waiting_.enabled())
+        return;
+    const Services &services = program_.services();
+    const QString path = ctl(QStringLiteral("basedatstring")).text;
+    if (!services.files.exists(path) && services.starter.lastOutcome().state == ProgramOutcome::State::Running) {
+        waited_ = 0;
+        ctl(QStringLiteral("continue")).picture = ctl(QStringLiteral("loading")).picture;
+        waiting_.setEnabled(true);
+        return;
+    }
+    startGame();
+}
+
+void StartScreen::lookForBase()
+{
+    const Services &services = program_.services();
+    waited_ += kCompanionLookMs;
+    if (!services.files.exists(ctl(QStringLiteral("basedatstring")).text) &&
+        services.starter.lastOutcome().state == ProgramOutcome::State::Running && waited_ < kCompanionWaitMs)
+        return;
+    waiting_.setEnabled(false);
+    startGame();
 }
 
 void StartScreen::startGame()
@@ -80,9 +111,8 @@ bool StartScreen::loadBase(GameScreen &game)
     FileStore &files = program_.services().files;
     const std::optional<QByteArray> bytes = files.readAll(path);
     if (!bytes) {
-        program_.fail(files.exists(path)
-                          ? QStringLiteral("Не удалось прочитать файл вопросов «%1». Игра будет закрыта.").arg(path)
-                          : QStringLiteral("Не найден файл вопросов «%1». Игра будет закрыта.").arg(path));
+        program_.fail((files.exists(path) ? QStringLiteral("Не удалось прочитать файл вопросов «%1».").arg(path) : missingBase(path)) +
+                      QStringLiteral(" Игра будет закрыта."));
         return false;
     }
     DecodedBase decoded;
@@ -104,6 +134,34 @@ bool StartScreen::loadBase(GameScreen &game)
         return false;
     }
     return true;
+}
+
+// Why base.dat is not there: what became of the companion that was to write it.
+QString StartScreen::missingBase(const QString &path)
+{
+    const QString companion = ctl(QStringLiteral("basestring")).text;
+    const ProgramOutcome outcome = program_.services().starter.lastOutcome();
+    QString said = outcome.errorOutput.simplified();
+    if (said.size() > 300)
+        said = said.left(300) + QStringLiteral("…");
+    const QString saying = said.isEmpty() ? QString() : QStringLiteral(" Она сообщила: «%1».").arg(said);
+    switch (outcome.state) {
+    case ProgramOutcome::State::Exited:
+        if (outcome.code != 0)
+            return QStringLiteral("Программа подготовки вопросов «%1» завершилась с ошибкой (код %2) и не записала файл вопросов «%3».%4")
+                .arg(companion).arg(outcome.code).arg(path, saying);
+        return QStringLiteral("Программа подготовки вопросов «%1» завершилась, но не записала файл вопросов «%2».%3")
+            .arg(companion, path, saying);
+    case ProgramOutcome::State::Crashed:
+        return QStringLiteral("Программа подготовки вопросов «%1» аварийно прервалась (сигнал %2) и не записала файл вопросов «%3».%4")
+            .arg(companion).arg(outcome.code).arg(path, saying);
+    case ProgramOutcome::State::Running:
+        return QStringLiteral("Программа подготовки вопросов «%1» за %2 секунд так и не записала файл вопросов «%3».%4")
+            .arg(companion).arg(kCompanionWaitMs / 1000).arg(path, saying);
+    case ProgramOutcome::State::Unknown:
+        break;
+    }
+    return QStringLiteral("Не найден файл вопросов «%1».").arg(path);
 }
 
 void StartScreen::exitGame()

@@ -2,6 +2,8 @@
 
 #include "screens/screen.h"
 
+#include <memory>
+
 namespace kvizar {
 
 class GameScreen;
@@ -13,11 +15,22 @@ public:
 
     void load() override;
 
+    // How long the start button waits for a companion still at work, and how often it looks.
+    static constexpr int kCompanionWaitMs = 5000;
+    static constexpr int kCompanionLookMs = 100;
+
 private:
+    void released();
+    void lookForBase();
     void startGame();
     bool loadBase(GameScreen &game);
+    QString missingBase(const QString &path);
     void exitGame();
     void blink();
+
+    // Looks for base.dat while the companion is still writing it; no part of the design.
+    Timer waiting_;
+    int waited_ = 0;
 };
 
 }  // namespace kvizar

@@ -20,12 +20,23 @@ public:
     virtual bool play(const QString &path, bool async) = 0;
 };
 
+// What became of a program started without waiting.
+struct ProgramOutcome {
+    enum class State { Unknown, Running, Exited, Crashed };
+    State state = State::Unknown;  // Unknown: the platform cannot tell, or nothing was started
+    int code = 0;                  // the exit status, or the signal that ended it
+    QString errorOutput;           // what it wrote to standard error (the start of it)
+};
+
 class ProgramStarter {
 public:
     virtual ~ProgramStarter() = default;
     // Starts the program at `path` (an absolute path, never looked up) without arguments and
-    // without waiting. False when it could not be started.
+    // without waiting. False when it could not be started; lastOutcome() then says why in its
+    // errorOutput.
     virtual bool startDetached(const QString &path) = 0;
+    // The program started last: still running, or how it ended.
+    virtual ProgramOutcome lastOutcome() = 0;
 };
 
 class AddressOpener {
@@ -84,6 +95,7 @@ struct Services {
     WindowSystem &windows;
     QString programDir;  // the directory that holds the executable
     QString exeName;     // the executable's file name without extension
+    QString baseDir;     // where base.dat lives (basefiledir.h says which directory that is)
 };
 
 }  // namespace kvizar

@@ -3,6 +3,7 @@
 #include "timedriver.h"
 
 #include "app/kvizar.h"
+#include "core/basefiledir.h"
 #include "core/paths.h"
 #include "core/random.h"
 
@@ -15,15 +16,18 @@
 namespace kvizar::gui {
 
 FrontEnd::FrontEnd(QString programDir)
-    : programDir_(std::move(programDir)), sound_(programPath(programDir_, QStringLiteral("\\kvizar-sound")))
+    : programDir_(std::move(programDir)), baseDir_(baseFileDirectory(programDir_)),
+      sound_(programPath(programDir_, QStringLiteral("\\kvizar-sound")))
 {
+    if (baseDir_.isEmpty())  // nowhere to be written: the companion says so, the game looks where it always did
+        baseDir_ = programDir_;
 }
 
 FrontEnd::~FrontEnd() = default;
 
 Services FrontEnd::services(const QString &exeName)
 {
-    return Services{sound_, starter_, opener_, settings_, files_, clock_, windows_, programDir_, exeName};
+    return Services{sound_, starter_, opener_, settings_, files_, clock_, windows_, programDir_, exeName, baseDir_};
 }
 
 void FrontEnd::painted()

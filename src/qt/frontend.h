@@ -35,9 +35,10 @@ public:
 
 private:
     QString programDir_;
+    QString baseDir_;
     Artwork artwork_;
     SoundPlayer sound_;
-    DetachedStarter starter_;
+    ChildStarter starter_;
     DesktopOpener opener_;
     IniSettings settings_;
     DiskFiles files_;

@@ -11,7 +11,8 @@ RecordedProgram::RecordedProgram(RandomSource &random, QByteArray b, WindowSyste
     rec.onStart = [this](const QString &) { rec.files[basePath()] = base; };
     const Services s = rec.services();
     program = std::make_unique<Kvizar>(
-        windows ? Services{s.sound, s.starter, s.opener, s.settings, s.files, s.clock, *windows, s.programDir, s.exeName} : s,
+        windows ? Services{s.sound, s.starter, s.opener, s.settings, s.files, s.clock, *windows, s.programDir, s.exeName, s.baseDir}
+                : s,
         random);
 }
 
@@ -22,7 +23,7 @@ RecordedProgram::~RecordedProgram()
 
 QString RecordedProgram::basePath() const
 {
-    return programPath(rec.programDir, QStringLiteral("\\base.dat"));
+    return programPath(rec.baseDir, QStringLiteral("\\base.dat"));
 }
 
 }  // namespace kvizar

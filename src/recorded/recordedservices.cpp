@@ -32,6 +32,7 @@ struct RecordedServices::Impl : SoundOut, ProgramStarter, AddressOpener, Setting
             owner.onStart(path);
         return true;
     }
+    ProgramOutcome lastOutcome() override { return owner.outcome; }
     void open(const QString &address) override { owner.report(QStringLiteral("open ") + address); }
     std::optional<QString> read(const QString &app, const QString &section, const QString &key, const QString &fallback) override
     {
@@ -101,7 +102,7 @@ RecordedServices::~RecordedServices()
 
 Services RecordedServices::services()
 {
-    return Services{*impl_, *impl_, *impl_, *impl_, *impl_, *impl_, *impl_, programDir, exeName};
+    return Services{*impl_, *impl_, *impl_, *impl_, *impl_, *impl_, *impl_, programDir, exeName, baseDir};
 }
 
 void RecordedServices::report(const QString &line)

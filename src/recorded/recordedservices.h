@@ -28,6 +28,7 @@ public:
     std::function<void(const QString &)> onLine;
 
     QString programDir = QStringLiteral("/program");
+    QString baseDir = QStringLiteral("/program");
     QString exeName = QStringLiteral("Kvizar");
 
     // The in-memory file system and settings store ("APP/SECTION/KEY" -> value).
@@ -38,9 +39,11 @@ public:
     bool settingsWritable = true;
     bool deletesFiles = true;
 
-    // Starting programs: whether it works, and what the started program does.
+    // Starting programs: whether it works, what the started program does, and how it is
+    // doing when asked (by default nobody can tell, as on a platform that does not say).
     bool canStart = true;
     std::function<void(const QString &path)> onStart;
+    ProgramOutcome outcome;
 
     // The time of day: 12:00:00.000 plus what `elapsed` says (virtual time).
     std::function<std::int64_t()> elapsed;

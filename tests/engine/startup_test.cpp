@@ -195,3 +195,87 @@ TEST(Lifecycle, ASecondGameRunsOnAFreshGameScreen)
     EXPECT_EQ(g.QuestionNow, 1);
     EXPECT_FALSE(g.AlreadyPressed);
 }
+
+// The fatal message names what became of the companion, in its own words where it left any.
+TEST(StartUp, AMissingBaseIsExplainedByWhatBecameOfTheCompanion)
+{
+    using State = ProgramOutcome::State;
+    const struct {
+        ProgramOutcome outcome;
+        QString says;
+    } cases[] = {
+        {{State::Unknown, 0, {}}, QStringLiteral("Не найден файл вопросов «/program/base.dat». Игра будет закрыта.")},
+        {{State::Exited, 0, {}},
+         QStringLiteral("Программа подготовки вопросов «/program/base» завершилась, но не записала файл вопросов "
+                        "«/program/base.dat». Игра будет закрыта.")},
+        {{State::Exited, 3, QStringLiteral("base: нет банка вопросов\n  /usr/lib/kvizar/bank.txt\n")},
+         QStringLiteral("Программа подготовки вопросов «/program/base» завершилась с ошибкой (код 3) и не записала файл "
+                        "вопросов «/program/base.dat». Она сообщила: «base: нет банка вопросов /usr/lib/kvizar/bank.txt». "
+                        "Игра будет закрыта.")},
+        {{State::Crashed, 11, {}},
+         QStringLiteral("Программа подготовки вопросов «/program/base» аварийно прервалась (сигнал 11) и не записала файл "
+                        "вопросов «/program/base.dat». Игра будет закрыта.")},
+    };
+    for (const auto &c : cases) {
+        Harness h;
+        h.rec.onStart = nullptr;
+        h.rec.outcome = c.outcome;
+        h.startProgram();
+        h.pressStart();
+        EXPECT_EQ(h.rec.error, c.says);
+        EXPECT_TRUE(h.rec.exited);
+    }
+
+    Harness chatty;
+    chatty.rec.onStart = nullptr;
+    chatty.rec.outcome = {State::Exited, 1, QString(1000, QLatin1Char('x'))};
+    chatty.startProgram();
+    chatty.pressStart();
+    EXPECT_TRUE(chatty.rec.error.contains(QString(300, QLatin1Char('x')) + QStringLiteral("…»"))) << chatty.rec.error.toStdString();
+    EXPECT_FALSE(chatty.rec.error.contains(QString(301, QLatin1Char('x'))));
+
+    Harness refused;
+    refused.rec.canStart = false;
+    refused.rec.outcome.errorOutput = QStringLiteral("Permission denied\n");
+    refused.startProgram();
+    EXPECT_EQ(refused.rec.error, QStringLiteral("Не удалось запустить программу подготовки вопросов «/program/base»: "
+                                                "Permission denied. Игра будет закрыта."));
+}
+
+TEST(StartUp, ACompanionStillAtWorkIsWaitedForWithTheLoadingPictureUp)
+{
+    Harness h;
+    const QByteArray base = h.base;
+    h.rec.onStart = nullptr;
+    h.rec.outcome.state = ProgramOutcome::State::Running;
+    h.startProgram();
+    StartScreen &start = *h.program->start;
+    Control &go = start.ctl(QStringLiteral("continue"));
+    h.pressStart();
+    EXPECT_EQ(go.picture, QStringLiteral("loading"));
+    EXPECT_FALSE(h.game().isShown());
+    h.wait(2000);
+    h.pressStart();  // another click while waiting changes nothing
+    EXPECT_TRUE(h.rec.error.isEmpty()) << h.rec.error.toStdString();
+    EXPECT_EQ(go.picture, QStringLiteral("loading"));
+
+    h.rec.files[h.datPath()] = base;
+    h.rec.outcome = {ProgramOutcome::State::Exited, 0, {}};
+    h.wait(StartScreen::kCompanionLookMs);
+    EXPECT_TRUE(h.game().isShown());
+    EXPECT_FALSE(h.rec.files.contains(h.datPath()));
+    EXPECT_TRUE(h.rec.error.isEmpty());
+
+    // One that never finishes is given up after the wait, and said so.
+    Harness stuck;
+    stuck.rec.onStart = nullptr;
+    stuck.rec.outcome.state = ProgramOutcome::State::Running;
+    stuck.startProgram();
+    stuck.pressStart();
+    stuck.wait(StartScreen::kCompanionWaitMs - StartScreen::kCompanionLookMs);
+    EXPECT_FALSE(stuck.rec.exited);
+    stuck.wait(StartScreen::kCompanionLookMs);
+    EXPECT_EQ(stuck.rec.error,
+              QStringLiteral("Программа подготовки вопросов «/program/base» за 5 секунд так и не записала файл вопросов "
+                             "«/program/base.dat». Игра будет закрыта."));
+}

@@ -1,3 +1,4 @@
+#include "core/basefiledir.h"
 #include "desktopservices.h"
 #include "inisettings.h"
 #include "questions/usedquestions.h"
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <csignal>
 
 #include <QFile>
 #include <QStandardPaths>
@@ -67,13 +69,86 @@ TEST(DesktopServices, StarterRunsOnlyExecutableFilesByAbsolutePath)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("#!/bin/sh\ntouch started\n");
     file.close();
-    gui::DetachedStarter starter;
+    gui::ChildStarter starter;
     EXPECT_FALSE(starter.startDetached(script));  // not executable yet
     file.setPermissions(file.permissions() | QFile::ExeOwner);
     EXPECT_FALSE(starter.startDetached(QStringLiteral("companion")));
     EXPECT_FALSE(starter.startDetached(dir.path()));
     EXPECT_TRUE(starter.startDetached(script));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(QStringLiteral("started"))); }, 5000));
+}
+
+// What became of the companion: still running, ended with a status, ended by a signal, and
+// what it wrote to standard error meanwhile.
+TEST(DesktopServices, StarterTellsHowTheProgramEndedAndWhatItSaid)
+{
+    QTemporaryDir dir;
+    const auto program = [&](const char *name, const QByteArray &body) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + body);
+        file.close();
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+        return file.fileName();
+    };
+    const auto ended = [](gui::ChildStarter &starter) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return starter.lastOutcome().state != ProgramOutcome::State::Running; }, 5000));
+        return starter.lastOutcome();
+    };
+    using State = ProgramOutcome::State;
+    gui::ChildStarter starter;
+    EXPECT_EQ(starter.lastOutcome().state, State::Unknown);
+
+    ASSERT_TRUE(starter.startDetached(program("failing", "echo 'банк вопросов не годится' >&2\nexit 3\n")));
+    ProgramOutcome outcome = ended(starter);
+    EXPECT_EQ(outcome.state, State::Exited);
+    EXPECT_EQ(outcome.code, 3);
+    EXPECT_EQ(outcome.errorOutput, QStringLiteral("банк вопросов не годится\n"));
+
+    ASSERT_TRUE(starter.startDetached(program("crashing", "kill -SEGV $$\n")));
+    outcome = ended(starter);
+    EXPECT_EQ(outcome.state, State::Crashed);
+    EXPECT_EQ(outcome.code, SIGSEGV);
+
+    ASSERT_TRUE(starter.startDetached(program("slow", "sleep 0.3\necho done >&2\n")));
+    EXPECT_EQ(starter.lastOutcome().state, State::Running);
+    outcome = ended(starter);
+    EXPECT_EQ(outcome.state, State::Exited);
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.errorOutput, QStringLiteral("done\n"));
+
+    EXPECT_FALSE(starter.startDetached(dir.filePath(QStringLiteral("absent"))));
+    EXPECT_FALSE(starter.lastOutcome().errorOutput.isEmpty());
+    EXPECT_NE(starter.lastOutcome().state, State::Running);
+}
+
+// base.dat goes where the player can write: the program directory if possible, otherwise the
+// game's own directory among the user's data, made when missing.
+TEST(DesktopServices, TheBaseFileDirectoryIsTheProgramDirectoryWhenItCanBeWritten)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("program"));
+    const QString data = dir.filePath(QStringLiteral("data"));
+    ASSERT_TRUE(QDir().mkpath(program));
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+
+    EXPECT_EQ(baseFileDirectory(program), program);
+    EXPECT_FALSE(QFileInfo::exists(data));
+
+    QFile(program).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (::geteuid() != 0) {  // the superuser writes everywhere
+        EXPECT_EQ(baseFileDirectory(program), data + QStringLiteral("/Kvizar"));
+        EXPECT_TRUE(QFileInfo(data + QStringLiteral("/Kvizar")).isDir());
+        EXPECT_EQ(baseFileDirectory(program), data + QStringLiteral("/Kvizar"));  // and again, once it is there
+    }
+    EXPECT_EQ(baseFileDirectory(dir.filePath(QStringLiteral("no such directory"))), data + QStringLiteral("/Kvizar"));
+    QFile(program).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    if (oldData.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldData);
 }
 
 TEST(DesktopServices, SoundOfAMissingOrForeignFilePlaysNothing)
