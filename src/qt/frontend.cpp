@@ -1,5 +1,6 @@
 #include "frontend.h"
 
+#include "singleinstance.h"
 #include "timedriver.h"
 
 #include "app/kvizar.h"
@@ -12,6 +13,8 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace kvizar::gui {
 
@@ -74,6 +77,12 @@ int runGame(int argc, char *argv[], const std::function<void()> &firstPaint)
     QApplication::setApplicationName(QStringLiteral("Kvizar"));
     QApplication::setQuitOnLastWindowClosed(false);  // the game says when it ends
     FrontEnd frontEnd(QCoreApplication::applicationDirPath());
+    SingleInstance single;
+    if (!single.claim(frontEnd.baseDir())) {
+        std::fputs("Квизар уже запущен: его окно выведено на передний план.\n", stderr);
+        return 0;
+    }
+    single.onAsked = [&frontEnd] { frontEnd.windows().comeToFront(); };
     FirstPaint painted([&frontEnd, firstPaint] {
         frontEnd.painted();
         if (firstPaint)

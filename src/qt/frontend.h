@@ -32,6 +32,9 @@ public:
     void attach(Program &program);
     // The first window has been painted: what can wait until then begins (the sound).
     void painted();
+    // Where base.dat is read; one running copy of the game per such directory.
+    const QString &baseDir() const { return baseDir_; }
+    ScreenWindows &windows() { return windows_; }
 
 private:
     QString programDir_;

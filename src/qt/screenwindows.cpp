@@ -120,6 +120,24 @@ void ScreenWindows::makeTopMostAtOrigin(Screen &screen)
     window->move(QGuiApplication::primaryScreen()->geometry().topLeft());
 }
 
+void ScreenWindows::comeToFront()
+{
+    // Disabled windows (a dialog's owner) first, so that the window the player can use ends on top.
+    ScreenWindow *usable = nullptr;
+    for (bool enabled : {false, true}) {
+        for (const auto &[screen, window] : windows_) {
+            if (!window->isVisible() || window->isEnabled() != enabled)
+                continue;
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            window->raise();
+            if (enabled)
+                usable = window;
+        }
+    }
+    if (usable)
+        usable->activateWindow();
+}
+
 void ScreenWindows::fatalError(const QString &message)
 {
     failed_ = true;

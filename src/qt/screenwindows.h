@@ -29,6 +29,8 @@ public:
     // After every event: shows the windows of screens just shown, repaints what has changed.
     void refresh();
     ScreenWindow *windowOf(const Screen &screen) const;
+    // Brings the game's visible windows to the front (another copy of the game was started).
+    void comeToFront();
 
     void screenLoaded(Screen &screen) override;
     void screenShown(Screen &screen) override;

@@ -1,6 +1,7 @@
 #include "core/basefiledir.h"
 #include "desktopservices.h"
 #include "inisettings.h"
+#include "singleinstance.h"
 #include "questions/usedquestions.h"
 #include "soundplayer.h"
 #include "support/printers.h"
@@ -11,6 +12,7 @@
 #include <QMediaDevices>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSysInfo>
 #include <unistd.h>
 
 #include <cmath>
@@ -149,6 +151,40 @@ TEST(DesktopServices, TheBaseFileDirectoryIsTheProgramDirectoryWhenItCanBeWritte
         qunsetenv("XDG_DATA_HOME");
     else
         qputenv("XDG_DATA_HOME", oldData);
+}
+
+// A second copy for the same base.dat finds the first, asks it to the front and gives way;
+// another base directory is another game; a lock left by a copy that is gone is taken over.
+TEST(DesktopServices, OneCopyOfTheGamePerBaseDirectory)
+{
+    QTemporaryDir runtime;
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    {
+        int asked = 0;
+        gui::SingleInstance first;
+        first.onAsked = [&] { ++asked; };
+        ASSERT_TRUE(first.claim(QStringLiteral("/home/a/.local/share/Kvizar")));
+        EXPECT_TRUE(QFileInfo(gui::SingleInstance::lockPath(QStringLiteral("/home/a/.local/share/Kvizar/"))).path() ==
+                    runtime.path());
+        gui::SingleInstance second;
+        EXPECT_FALSE(second.claim(QStringLiteral("/home/a/.local/share/Kvizar/")));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return asked == 1; }, 5000));
+        gui::SingleInstance elsewhere;
+        EXPECT_TRUE(elsewhere.claim(QStringLiteral("/opt/kvizar")));
+        EXPECT_EQ(asked, 1);
+    }
+    QFile stale(gui::SingleInstance::lockPath(QStringLiteral("/opt/kvizar")));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("999999999\nKvizar\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    gui::SingleInstance again;
+    EXPECT_TRUE(again.claim(QStringLiteral("/opt/kvizar")));
+
+    if (oldRuntime.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
 }
 
 TEST(DesktopServices, SoundOfAMissingOrForeignFilePlaysNothing)
