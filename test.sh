@@ -17,6 +17,9 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 echo "== The game's sounds, heard"
 tests/sound/sound_test.sh build
 
+echo "== The Debian package, installed and played by two users"
+tests/package/package_test.sh
+
 if [ "${KVIZAR_SKIP_SANITIZERS:-0}" != "1" ]; then
   echo "== Build and test with sanitizers"
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"

@@ -75,6 +75,7 @@ int runGame(int argc, char *argv[], const std::function<void()> &firstPaint)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvizar"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ru.kvizar.Kvizar"));  // its menu entry and icon
     QApplication::setQuitOnLastWindowClosed(false);  // the game says when it ends
     FrontEnd frontEnd(QCoreApplication::applicationDirPath());
     SingleInstance single;

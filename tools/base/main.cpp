@@ -13,11 +13,13 @@
 namespace {
 
 const char *const kHelp = R"(Usage:
-  base                       Write base.dat beside this program: fifteen questions from
-                             bank.txt beside it, question n from level n, none met before
-                             until its class has been gone through. Run by the game when its
-                             start screen loads. The questions met are kept in the user's
-                             data directory (Kvizar/asked.txt).
+  base                       Write base.dat: fifteen questions from bank.txt beside this
+                             program, question n from level n, none met before until its
+                             class has been gone through. Run by the game when its start
+                             screen loads. base.dat goes beside this program when that
+                             directory can be written, otherwise into the user's data
+                             directory (Kvizar/base.dat); the questions met are kept there
+                             too (Kvizar/asked.txt).
   base check FILE            List every problem of a bank with its line; exit 1 if any.
   base stats FILE            Count a bank's questions by class, level and topic, and more.
   base encode FILE [-o OUT] [--seed N]

@@ -1,7 +1,8 @@
 // Renders the game's vector artwork to PNG at the device pixel ratios most screens have, so
 // that the first paint of a window copies pictures instead of rendering them.
 //
-//   render-art OUTDIR FILE.svg...   writes OUTDIR/NAME@1x.png and OUTDIR/NAME@2x.png
+//   render-art OUTDIR FILE.svg...          writes OUTDIR/NAME@1x.png and OUTDIR/NAME@2x.png
+//   render-art --square N OUTDIR FILE.svg  writes OUTDIR/NAME-N.png, N pixels square (icons)
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -22,9 +23,14 @@ int main(int argc, char **argv)
     int count = int(args.size());
     args.push_back(nullptr);
     QGuiApplication app(count, args.data());
-    const QStringList files = app.arguments().mid(1);
-    if (files.size() < 2) {
-        std::fprintf(stderr, "usage: render-art OUTDIR FILE.svg...\n");
+    QStringList files = app.arguments().mid(1);
+    int square = 0;
+    if (files.size() > 1 && files.first() == QStringLiteral("--square")) {
+        square = files.at(1).toInt();
+        files = files.mid(2);
+    }
+    if (files.size() < 2 || square < 0) {
+        std::fprintf(stderr, "usage: render-art [--square N] OUTDIR FILE.svg...\n");
         return 2;
     }
     const QString out = files.first();
@@ -34,14 +40,16 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "render-art: cannot read %s\n", qPrintable(file));
             return 1;
         }
-        for (int ratio : {1, 2}) {
-            const QSize size = svg.defaultSize() * ratio;
+        for (int ratio : square ? std::vector<int>{0} : std::vector<int>{1, 2}) {
+            const QSize size = square ? QSize(square, square) : svg.defaultSize() * ratio;
             QImage image(size, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
             QPainter painter(&image);
             svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
             painter.end();
-            const QString name = QStringLiteral("%1/%2@%3x.png").arg(out, QFileInfo(file).completeBaseName()).arg(ratio);
+            const QString base = QFileInfo(file).completeBaseName();
+            const QString name = square ? QStringLiteral("%1/%2-%3.png").arg(out, base).arg(square)
+                                        : QStringLiteral("%1/%2@%3x.png").arg(out, base).arg(ratio);
             if (!image.save(name)) {
                 std::fprintf(stderr, "render-art: cannot write %s\n", qPrintable(name));
                 return 1;
