@@ -2,7 +2,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -51,13 +50,9 @@ QString SingleInstance::lockPath(const QString &baseDir)
 {
     const QByteArray key =
         QCryptographicHash::hash(QDir::cleanPath(baseDir).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {  // the shared temporary directory, the user named
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);  // the user's own
+    if (dir.isEmpty())
         dir = QDir::tempPath();
-#ifdef Q_OS_UNIX
-        return dir + QStringLiteral("/kvizar-%1-%2.lock").arg(::getuid()).arg(QString::fromLatin1(key));
-#endif
-    }
     return dir + QStringLiteral("/kvizar-") + QString::fromLatin1(key) + QStringLiteral(".lock");
 }
 
