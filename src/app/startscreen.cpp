@@ -22,6 +22,16 @@ StartScreen::StartScreen(Program &program)
     ctl(QStringLiteral("exitfromgame")).input.click = [this] { exitGame(); };
 }
 
+const std::vector<KeyBinding> &StartScreen::keyBindings()
+{
+    static const std::vector<KeyBinding> keys = {
+        {{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, QStringLiteral("continue"), -1, QStringLiteral("Enter, пробел"),
+         QStringLiteral("«Начать игру»")},
+        {{Qt::Key_Escape}, QStringLiteral("exitfromgame"), -1, QStringLiteral("Esc"), QStringLiteral("«Выход»")},
+    };
+    return keys;
+}
+
 void StartScreen::load()
 {
     const Services &services = program_.services();

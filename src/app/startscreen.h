@@ -14,6 +14,9 @@ public:
     explicit StartScreen(Program &program);
 
     void load() override;
+    // The keys of this screen (see keys.h).
+    static const std::vector<KeyBinding> &keyBindings();
+    const std::vector<KeyBinding> &keys() const override { return keyBindings(); }
 
     // How long the start button waits for a companion still at work, and how often it looks.
     static constexpr int kCompanionWaitMs = 5000;

@@ -56,6 +56,31 @@ GameScreen::GameScreen(Program &program)
     begin.input.click = [this] { beginClick(); };
 }
 
+const std::vector<KeyBinding> &GameScreen::keyBindings()
+{
+    static const std::vector<KeyBinding> keys = [] {
+        std::vector<KeyBinding> k = {{{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, QStringLiteral("begin"), -1,
+                                      QStringLiteral("Enter, пробел"), QStringLiteral("«начинаем!»")}};
+        for (int i = 1; i <= 4; ++i) {
+            const char letter = char('A' + i - 1);
+            std::vector<int> codes = letterKeys(letter);
+            codes.push_back(Qt::Key_0 + i);
+            k.push_back({codes, QStringLiteral("answer"), i,
+                         QStringLiteral("%1 (%2), %3").arg(QChar(letter), QChar(russianOnKey(letter))).arg(i),
+                         QStringLiteral("ответ %1").arg(QChar(letter))});
+        }
+        const auto lifeline = [&k](char letter, const char16_t *control, const char16_t *what) {
+            k.push_back({letterKeys(letter), QString::fromUtf16(control), -1,
+                         QStringLiteral("%1 (%2)").arg(QChar(letter), QChar(russianOnKey(letter))), QString::fromUtf16(what)});
+        };
+        lifeline('F', u"fifty", u"подсказка «50 на 50»");
+        lifeline('Z', u"zal", u"помощь зала");
+        lifeline('T', u"teleph", u"звонок другу");
+        return k;
+    }();
+    return keys;
+}
+
 GameScreen::State GameScreen::state() const
 {
     return {Motions,      QuestionNow, RightAnswer, AlreadyPressed, LifelineBusy, GameFinished, TimeLimit,

@@ -18,6 +18,9 @@ public:
     bool AlreadyPressed = false;
 
     void load() override;
+    // The keys of this screen (see keys.h).
+    static const std::vector<KeyBinding> &keyBindings();
+    const std::vector<KeyBinding> &keys() const override { return keyBindings(); }
     void Bazar(int NumberOfMovements);
     void SaveUsed();
     void Navigate(Screen &frm, const QString &NavTo);

@@ -50,6 +50,18 @@ TelScreen::TelScreen(Program &program)
         friendsi(i).input.click = [this, i] { friendAnswers(i); };
 }
 
+const std::vector<KeyBinding> &TelScreen::keyBindings()
+{
+    static const std::vector<KeyBinding> keys = [] {
+        std::vector<KeyBinding> k;
+        for (int i = 0; i <= 6; ++i)
+            k.push_back({{Qt::Key_1 + i}, QStringLiteral("friendsi"), i, QString::number(i + 1),
+                         QStringLiteral("позвонить %1-му другу в списке").arg(i + 1)});
+        return k;
+    }();
+    return keys;
+}
+
 void TelScreen::load()
 {
     if (program_.game)

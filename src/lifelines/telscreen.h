@@ -10,6 +10,9 @@ public:
     explicit TelScreen(Program &program);
 
     void load() override;
+    // The keys of this screen (see keys.h).
+    static const std::vector<KeyBinding> &keyBindings();
+    const std::vector<KeyBinding> &keys() const override { return keyBindings(); }
 
     const ControlArray friendsi;
     Control &Shape1;

@@ -46,6 +46,20 @@ const QHash<QString, std::vector<int>> &positions(const ScreenDesign &design)
 
 }  // namespace
 
+const std::vector<KeyBinding> &Screen::keys() const
+{
+    static const std::vector<KeyBinding> none;
+    return none;
+}
+
+Control *Screen::controlForKey(int key)
+{
+    for (const KeyBinding &binding : keys())
+        if (std::find(binding.keys.begin(), binding.keys.end(), key) != binding.keys.end())
+            return find(binding.control, binding.index);
+    return nullptr;
+}
+
 Control *Screen::find(const QString &name, int index)
 {
     const auto it = positions(design_).constFind(name);

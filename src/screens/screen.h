@@ -1,6 +1,7 @@
 #pragma once
 
 #include "control.h"
+#include "keys.h"
 #include "scheduler.h"
 
 #include <deque>
@@ -73,6 +74,11 @@ public:
     Control *controlAt(int x, int y) const;
     // The controls that Tab moves through, in the design's keyboard order.
     std::vector<Control *> tabOrder();
+
+    // The keys that stand for controls of this screen (none unless a screen says so), and the
+    // control a key stands for: null when none, or when it is not there now.
+    virtual const std::vector<KeyBinding> &keys() const;
+    Control *controlForKey(int key);
 
     // What has changed since the last call; the log starts afresh.
     ChangeLog::Changes takeChanges() { return log_.take(); }

@@ -255,11 +255,16 @@ TEST(Buttons, OnlyTheLeftButtonClicks)
 
 // A press made during the reveal does nothing; held until the next question is on screen and
 // released there, it still does nothing, for an answer and for each lifeline alike. The next
-// press on the same control then works as usual.
+// press on the same control then works as usual. A key held is a press held, and is the same.
 TEST(Answers, APressHeldAcrossAQuestionChangeDoesNothing)
 {
-    for (const char *name : {"answer", "fifty", "zal", "teleph"}) {
-        SCOPED_TRACE(name);
+    const struct {
+        const char *name;
+        int key;  // a key that stands for it, -1 for the Russian letter of the wrong answer
+    } cases[] = {{"answer", 0}, {"fifty", 0}, {"zal", 0}, {"teleph", 0},
+                 {"answer", -1}, {"fifty", Qt::Key_F}, {"zal", u'Я'}, {"teleph", Qt::Key_T}};
+    for (auto [name, key] : cases) {
+        SCOPED_TRACE(std::string(name) + (key ? " by key" : ""));
         Harness h(3);
         h.toQuestion(3);
         GameScreen &g = h.game();
@@ -267,11 +272,19 @@ TEST(Answers, APressHeldAcrossAQuestionChangeDoesNothing)
         h.wait(200);
         Control &c = QLatin1String(name) == QLatin1String("answer") ? g.answer(h.wrongIndex()) : g.ctl(QString::fromLatin1(name));
         const qsizetype from = h.rec.lines.size();
-        ASSERT_TRUE(h.press(g, c));
+        if (key == -1)
+            key = russianOnKey(char('A' + h.wrongIndex() - 1));
+        if (key) {
+            ASSERT_EQ(g.controlForKey(key), &c);
+        }
+        ASSERT_TRUE(key ? h.keyDown(g, key) : h.press(g, c));
         h.wait(8000);
         ASSERT_EQ(g.QuestionNow, 4);
         const QString line = g.tablo.caption;
-        h.release(&c);
+        if (key)
+            h.keyUp(key);
+        else
+            h.release(&c);
         h.wait(100);
         EXPECT_FALSE(h.linesSince(from).contains(QStringLiteral("sound /program/pressed.wav")));
         EXPECT_FALSE(g.AlreadyPressed);

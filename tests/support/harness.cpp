@@ -50,6 +50,12 @@ void Harness::startProgram()
     program->run();
 }
 
+void Harness::key(Screen &s, int key)
+{
+    keyDown(s, key);
+    keyUp(key);
+}
+
 void Harness::pressStart(int button)
 {
     StartScreen &start = *program->start;

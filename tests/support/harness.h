@@ -54,6 +54,10 @@ public:
     bool press(Screen &s, Control &c, int button = LeftButton) { return program->input.press(s, &c, button); }
     void release(Control *under = nullptr, int button = LeftButton) { program->input.release(button, under); }
     void click(Screen &s, Control &c, int button = LeftButton);
+    // A key struck on a screen: down on the control it stands for, then up.
+    bool keyDown(Screen &s, int key) { return program->input.pressKey(s, s.controlForKey(key), key); }
+    void keyUp(int key) { program->input.releaseKey(key); }
+    void key(Screen &s, int key);
 
     // Program start, the start button, "начинаем!" and the whole intro: question 1 on screen.
     void startProgram();
