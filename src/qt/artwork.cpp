@@ -74,7 +74,9 @@ void Artwork::draw(QPainter &painter, const QString &id, QPoint at)
 {
     if (id.isEmpty())
         return;
-    const QPixmap image = pixmap(id, painter.device()->devicePixelRatioF());
+    // Drawn at the pixels it covers on the device: the window's zoom is the painter's scale.
+    const qreal scale = painter.device()->devicePixelRatioF() * painter.transform().m11();
+    const QPixmap image = pixmap(id, std::round(scale * 100) / 100);
     if (!image.isNull())
         painter.drawPixmap(at, image);
 }

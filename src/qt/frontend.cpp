@@ -1,5 +1,6 @@
 #include "frontend.h"
 
+#include "helpwindow.h"
 #include "singleinstance.h"
 #include "timedriver.h"
 
@@ -7,11 +8,13 @@
 #include "core/basefiledir.h"
 #include "core/paths.h"
 #include "core/random.h"
+#include "screens/keys.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -24,6 +27,46 @@ FrontEnd::FrontEnd(QString programDir)
 {
     if (baseDir_.isEmpty())  // nowhere to be written: the companion says so, the game looks where it always did
         baseDir_ = programDir_;
+    sound_.setMuted(preferences_.muted());
+    windows_.setZoom(preferences_.zoom());
+    windows_.ownKeys = [this](const QKeyEvent &event) { return ownKey(event); };
+}
+
+bool FrontEnd::ownKey(const QKeyEvent &event)
+{
+    const int key = event.key();
+    const Qt::KeyboardModifiers held = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (held == Qt::ControlModifier) {
+        switch (key) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal: zoom(Preferences::zoomIn(preferences_.zoom())); return true;
+        case Qt::Key_Minus: zoom(Preferences::zoomOut(preferences_.zoom())); return true;
+        case Qt::Key_0: zoom(100); return true;
+        default: return false;
+        }
+    }
+    if (held)
+        return false;
+    if (key == Qt::Key_F1) {
+        if (!help_)
+            help_ = std::make_unique<HelpWindow>();
+        help_->setVisible(!help_->isVisible());
+        if (help_->isVisible())
+            help_->activateWindow();
+        return true;
+    }
+    if (key == Qt::Key_M || key == russianOnKey('M')) {
+        preferences_.setMuted(!preferences_.muted());
+        sound_.setMuted(preferences_.muted());
+        return true;
+    }
+    return false;
+}
+
+void FrontEnd::zoom(int percent)
+{
+    preferences_.setZoom(percent);
+    windows_.setZoom(preferences_.zoom());
 }
 
 FrontEnd::~FrontEnd() = default;

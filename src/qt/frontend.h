@@ -3,8 +3,11 @@
 #include "artwork.h"
 #include "desktopservices.h"
 #include "inisettings.h"
+#include "preferences.h"
 #include "screenwindows.h"
 #include "soundplayer.h"
+
+class QKeyEvent;
 
 #include <functional>
 #include <memory>
@@ -15,6 +18,7 @@ class Program;
 
 namespace kvizar::gui {
 
+class HelpWindow;
 class TimeDriver;
 
 // Everything the game gets from the desktop: the real services, the windows and the pace of
@@ -36,8 +40,15 @@ public:
     const QString &baseDir() const { return baseDir_; }
     ScreenWindows &windows() { return windows_; }
 
+    // The keys of the windows themselves: F1 help, Ctrl +, Ctrl -, Ctrl 0 zoom, M sound off and
+    // on. True when `event` was one of them.
+    bool ownKey(const QKeyEvent &event);
+
 private:
+    void zoom(int percent);
+
     QString programDir_;
+    Preferences preferences_;
     QString baseDir_;
     Artwork artwork_;
     SoundPlayer sound_;
@@ -48,6 +59,7 @@ private:
     LocalClock clock_;
     ScreenWindows windows_{artwork_};
     std::unique_ptr<TimeDriver> time_;
+    std::unique_ptr<HelpWindow> help_;
 };
 
 // Runs the game until it ends and returns its exit status. `firstPaint`, when given, is called

@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kvizar::gui {
 
@@ -56,11 +57,31 @@ ScreenWindow::ScreenWindow(Program &program, Screen &screen, Artwork &artwork)
     setFixedSize(pixels(design.width), pixels(design.height));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(focusChain_.empty() ? Qt::NoFocus : Qt::StrongFocus);
+    setFocusPolicy(Qt::StrongFocus);  // every window takes keys
     // Framed or not, a window carries its design's caption; where the design gives none, the
     // window system shows its default.
     if (!design.caption.isEmpty())
         setWindowTitle(design.caption);
+}
+
+void ScreenWindow::setZoom(qreal zoom)
+{
+    if (zoom == zoom_ || zoom <= 0)
+        return;
+    zoom_ = zoom;
+    if (screen_)
+        setFixedSize(qRound(pixels(screen_->design().width) * zoom), qRound(pixels(screen_->design().height) * zoom));
+    update();
+}
+
+QRect ScreenWindow::onWindow(QRect r) const
+{
+    return QRectF(r.x() * zoom_, r.y() * zoom_, r.width() * zoom_, r.height() * zoom_).toAlignedRect();
+}
+
+QPoint ScreenWindow::inDesign(QPoint p) const
+{
+    return QPoint(int(std::floor(p.x() / zoom_)), int(std::floor(p.y() / zoom_)));
 }
 
 void ScreenWindow::detach()
@@ -80,7 +101,7 @@ void ScreenWindow::refresh()
         for (const Control *c : changes.controls) {
             if (c->before() == c->state())
                 continue;
-            update(controlRect(*c, c->before()));
+            update(onWindow(controlRect(*c, c->before())));
             repaintControl(*c);
         }
     }
@@ -97,12 +118,13 @@ void ScreenWindow::refresh()
 
 void ScreenWindow::repaintControl(const Control &control)
 {
-    update(controlRect(control).adjusted(-2, -2, 2, 2));
+    update(onWindow(controlRect(control).adjusted(-2, -2, 2, 2)));
 }
 
 Control *ScreenWindow::controlAt(QPoint point) const
 {
-    return screen_ ? screen_->controlAt(twips(point.x()), twips(point.y())) : nullptr;
+    const QPoint at = inDesign(point);
+    return screen_ ? screen_->controlAt(twips(at.x()), twips(at.y())) : nullptr;
 }
 
 Control *ScreenWindow::focused() const
@@ -139,7 +161,15 @@ void ScreenWindow::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     heldPainted_ = program_.input.held();
-    ControlPainter(painter, artwork_).paint(*screen_, {focused(), heldPainted_}, event->region());
+    QRegion region = event->region();
+    if (zoom_ != 1) {
+        painter.scale(zoom_, zoom_);
+        QRegion inDesign;
+        for (const QRect &r : region)
+            inDesign += QRectF(r.x() / zoom_, r.y() / zoom_, r.width() / zoom_, r.height() / zoom_).toAlignedRect();
+        region = inDesign;
+    }
+    ControlPainter(painter, artwork_).paint(*screen_, {focused(), heldPainted_}, region);
 }
 
 void ScreenWindow::mousePressEvent(QMouseEvent *event)
@@ -164,20 +194,24 @@ void ScreenWindow::mouseMoveEvent(QMouseEvent *event)
     updatePointer(event->position().toPoint());
 }
 
+// A key held is the press of the control it stands for: the focused control for Return, Enter
+// and Space where the screen has a keyboard order, otherwise whatever the screen binds the key
+// to. Auto-repeat is no new press.
 void ScreenWindow::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (Control *control = focused(); control && screen_) {
-            if (!event->isAutoRepeat())
-                program_.input.pressKey(*screen_, control, event->key());
-            return;
-        }
-        break;
-    default:
-        break;
+    if (event->isAutoRepeat() && event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab)
+        return;
+    if (ownKeys && ownKeys(*event))
+        return;
+    if (!screen_)
+        return;
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    Control *target = activates && focused() ? focused() : plain ? screen_->controlForKey(key) : nullptr;
+    if (target) {
+        program_.input.pressKey(*screen_, target, key);
+        return;
     }
     QWidget::keyPressEvent(event);
 }
@@ -210,18 +244,19 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
 
 void ScreenWindow::showToolTip(const QHelpEvent &event)
 {
-    const QPoint at = event.pos();
+    const QPoint at = inDesign(event.pos());
     const Control *tipped = screen_ ? screen_->frontMost(twips(at.x()), twips(at.y()),
                                                          [](const Control &c) { return !c.design().tooltip.isEmpty(); })
                                     : nullptr;
     if (tipped)
-        QToolTip::showText(event.globalPos(), tipped->design().tooltip, this, controlRect(*tipped));
+        QToolTip::showText(event.globalPos(), tipped->design().tooltip, this, onWindow(controlRect(*tipped)));
     else
         QToolTip::hideText();
 }
 
-void ScreenWindow::updatePointer(QPoint point)
+void ScreenWindow::updatePointer(QPoint windowPoint)
 {
+    const QPoint point = inDesign(windowPoint);
     const Control *under = screen_ ? screen_->frontMost(twips(point.x()), twips(point.y()), [](const Control &) { return true; })
                                    : nullptr;
     const bool hand = under && under->pointer == Pointer::Hand;

@@ -4,9 +4,11 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QHelpEvent;
+class QKeyEvent;
 
 namespace kvizar {
 class Program;
@@ -31,6 +33,18 @@ public:
 
     // The control a press at `point` (window pixels) would reach.
     Control *controlAt(QPoint point) const;
+
+    // Draws the screen `zoom` times its design's size; the design's units stay those of the
+    // model, the mouse is mapped back to them.
+    void setZoom(qreal zoom);
+    qreal zoom() const { return zoom_; }
+    // Where a rectangle of design pixels lies in the window, and the design pixel at a point.
+    QRect onWindow(QRect designRect) const;
+    QPoint inDesign(QPoint windowPoint) const;
+
+    // Keys of the front end's own (help, zoom, sound), looked at before the screen's; true
+    // when the key was taken.
+    std::function<bool(const QKeyEvent &)> ownKeys;
     // The control with the keyboard focus; null when the screen has no Tab stops.
     Control *focused() const;
 
@@ -58,6 +72,7 @@ private:
     std::size_t focus_ = 0;
     const Control *heldPainted_ = nullptr;  // the held button as last painted
     bool hand_ = false;  // the hand pointer is showing
+    qreal zoom_ = 1;
 };
 
 }  // namespace kvizar::gui

@@ -68,7 +68,17 @@ ScreenWindow *ScreenWindows::windowOf(const Screen &screen) const
 void ScreenWindows::screenLoaded(Screen &screen)
 {
     Q_ASSERT(program_);
-    windows_[&screen] = new ScreenWindow(*program_, screen, artwork_);
+    auto *window = new ScreenWindow(*program_, screen, artwork_);
+    window->setZoom(zoom_);
+    window->ownKeys = [this](const QKeyEvent &event) { return ownKeys && ownKeys(event); };
+    windows_[&screen] = window;
+}
+
+void ScreenWindows::setZoom(int percent)
+{
+    zoom_ = percent / 100.0;
+    for (auto &[screen, window] : windows_)
+        window->setZoom(zoom_);
 }
 
 void ScreenWindows::screenShown(Screen &screen)

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -11,10 +12,13 @@ namespace kvizar {
 class Program;
 }
 
+class QKeyEvent;
+
 namespace kvizar::gui {
 
 class Artwork;
 class ScreenWindow;
+
 
 // The window system of the game: one window per loaded screen.
 class ScreenWindows : public WindowSystem {
@@ -29,6 +33,11 @@ public:
     // After every event: shows the windows of screens just shown, repaints what has changed.
     void refresh();
     ScreenWindow *windowOf(const Screen &screen) const;
+    // Every window, those to come too, drawn at `percent` of its design's size.
+    void setZoom(int percent);
+    // Keys of the front end's own, given to every window (ScreenWindow::ownKeys).
+    std::function<bool(const QKeyEvent &)> ownKeys;
+
     // Brings the game's visible windows to the front (another copy of the game was started).
     void comeToFront();
 
@@ -49,6 +58,7 @@ private:
     std::vector<ScreenWindow *> toShow_;
     std::vector<QPointer<ScreenWindow>> closed_;  // on their way out
     bool failed_ = false;  // the program ends on an error
+    qreal zoom_ = 1;
 };
 
 }  // namespace kvizar::gui

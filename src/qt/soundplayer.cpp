@@ -13,10 +13,6 @@
 
 namespace kvizar::gui {
 
-namespace {
-
-}  // namespace
-
 struct Wave {
     WaveFormat format;
     QByteArray samples;
@@ -133,10 +129,21 @@ void SoundPlayer::post(const Wave &wave, QSemaphore *done)
     QMetaObject::invokeMethod(worker_, [worker = worker_, wave, done] { worker->play(wave, done); });
 }
 
+void SoundPlayer::setMuted(bool muted)
+{
+    if (muted == muted_)
+        return;
+    muted_ = muted;
+    if (muted && begun_)
+        post(Wave{}, nullptr);  // what plays stops
+}
+
 bool SoundPlayer::play(const QString &path, bool async)
 {
     const std::optional<Wave> wave = readWave(path);
-    const Wave request = wave.value_or(Wave{});  // nothing to play: what plays stops
+    Wave request = wave.value_or(Wave{});  // nothing to play: what plays stops
+    if (muted_ && wave)  // played all the same, as silence: it lasts, and answers, as the sound would
+        request.samples.fill(request.format.bits == 8 ? char(0x80) : char(0));
     if (async) {
         if (begun_)
             post(request, nullptr);

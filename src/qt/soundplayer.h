@@ -32,6 +32,10 @@ public:
     // its opening sound before its first window is painted, and that paint comes first).
     void begin();
 
+    // Muted, every sound is played as silence of its own length: nothing else changes.
+    void setMuted(bool muted);
+    bool muted() const { return muted_; }
+
 private:
     void post(const struct Wave &wave, QSemaphore *done);
 
@@ -40,6 +44,7 @@ private:
     SoundWorker *worker_ = nullptr;  // lives in thread_
     std::atomic<int> device_{-1};    // -1 not known yet, 0 none, 1 there
     bool begun_ = false;
+    bool muted_ = false;
     std::unique_ptr<struct Wave> waiting_;  // the sound asked for before begin()
 };
 

@@ -136,3 +136,53 @@ TEST(WindowInput, PressHeldWhileItsScreenClosesIsLetGo)
     g.press(start, g.centreOf(start.ctl(QStringLiteral("continue"))));
     EXPECT_EQ(start.ctl(QStringLiteral("continue")).picture, QStringLiteral("loading"));
 }
+
+// A key held is a press held: the Russian layout's letter is the answer's key too, and the
+// pairs of release and press that auto-repeat sends are no release.
+TEST(WindowInput, AKeyHeldIsAPressAndAutoRepeatIsNoRelease)
+{
+    GameOnWindows g;
+    g.toQuestion1();
+    GameScreen &game = g.game();
+    QWidget &window = g.window(game);
+    const int ef = u'Ф';
+    QTest::sendKeyEvent(QTest::KeyAction::Press, &window, Qt::Key(ef), QStringLiteral("ф"), Qt::NoModifier);
+    EXPECT_EQ(g.program->input.held(), &game.answer(1));
+    EXPECT_EQ(game.otvet(1).picture, game.answerpress.picture);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent up(QEvent::KeyRelease, ef, Qt::NoModifier, QStringLiteral("ф"), true);
+        QKeyEvent down(QEvent::KeyPress, ef, Qt::NoModifier, QStringLiteral("ф"), true);
+        QApplication::sendEvent(&window, &up);
+        QApplication::sendEvent(&window, &down);
+    }
+    EXPECT_FALSE(game.state().AlreadyPressed);
+    QTest::sendKeyEvent(QTest::KeyAction::Release, &window, Qt::Key(ef), QStringLiteral("ф"), Qt::NoModifier);
+    EXPECT_TRUE(game.state().AlreadyPressed);
+    EXPECT_EQ(game.state().ChosenAnswer, 1);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);  // not the audience: a key with Ctrl is no game key
+    EXPECT_FALSE(game.used(2).visible);
+}
+
+// Zoomed, a window is larger by the zoom and a click lands on the control drawn under it.
+TEST(WindowInput, AtOneHundredAndFiftyPercentAClickFindsTheControlDrawnThere)
+{
+    GameOnWindows g;
+    g.toQuestion1();
+    GameScreen &game = g.game();
+    gui::ScreenWindow &window = g.window(game);
+    const QSize normal = window.size();
+    g.windows.setZoom(150);
+    EXPECT_EQ(window.size(), normal * 1.5);
+    const QPoint at = g.centreOf(game.answer(3)) * 1.5;
+    EXPECT_EQ(window.controlAt(at), &game.answer(3));
+    EXPECT_EQ(window.controlAt(g.centreOf(game.answer(3))), nullptr);  // where it lies unzoomed: the gap above the plates
+    g.press(game, at);
+    g.release(game, at);
+    EXPECT_EQ(game.state().ChosenAnswer, 3);
+    const QImage shot = g.grab(game);
+    EXPECT_EQ(shot.size(), normal * 1.5 * shot.devicePixelRatio());
+    // The chosen plate is drawn orange where the zoom puts it.
+    const QColor plate = shot.pixelColor(g.centreOf(game.otvet(3)) * 1.5 + QPoint(0, 12));
+    EXPECT_GT(plate.red(), 150);
+    EXPECT_LT(plate.blue(), 100);
+}

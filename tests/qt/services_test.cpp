@@ -1,6 +1,7 @@
 #include "core/basefiledir.h"
 #include "desktopservices.h"
 #include "inisettings.h"
+#include "preferences.h"
 #include "singleinstance.h"
 #include "questions/usedquestions.h"
 #include "soundplayer.h"
@@ -187,6 +188,33 @@ TEST(DesktopServices, OneCopyOfTheGamePerBaseDirectory)
         qputenv("XDG_RUNTIME_DIR", oldRuntime);
 }
 
+// Zoom and sound off are kept per user, apart from the counters; nonsense reads as the default.
+TEST(DesktopServices, PreferencesAreKeptAndOnlySensibleOnesRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Kvizar/preferences.ini"));
+    {
+        gui::Preferences fresh(path);
+        EXPECT_EQ(fresh.zoom(), 100);
+        EXPECT_FALSE(fresh.muted());
+        fresh.setZoom(175);  // no step
+        EXPECT_EQ(fresh.zoom(), 100);
+        fresh.setZoom(gui::Preferences::zoomIn(gui::Preferences::zoomIn(100)));
+        fresh.setMuted(true);
+    }
+    gui::Preferences again(path);
+    EXPECT_EQ(again.zoom(), 150);
+    EXPECT_TRUE(again.muted());
+
+    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("zoom"), 5000);
+    EXPECT_EQ(gui::Preferences(path).zoom(), 100);
+
+    EXPECT_EQ(gui::Preferences::zoomIn(300), 300);
+    EXPECT_EQ(gui::Preferences::zoomOut(100), 100);
+    EXPECT_EQ(gui::Preferences::zoomOut(200), 150);
+    EXPECT_EQ(gui::Preferences::zoomIn(200), 250);
+}
+
 TEST(DesktopServices, SoundOfAMissingOrForeignFilePlaysNothing)
 {
     QTemporaryDir dir;
@@ -201,7 +229,7 @@ TEST(DesktopServices, SoundOfAMissingOrForeignFilePlaysNothing)
 
 // A synchronous sound returns once it has been played to its end; an asynchronous one at once.
 // Without a sound device both return false at once. (The sound test runs this with a device.)
-TEST(SoundPlayer, ASynchronousSoundReturnsOnceItHasBeenPlayed)
+TEST(SoundPlayer, ASynchronousSoundReturnsOnceItHasBeenPlayedMutedOrNot)
 {
     QTemporaryDir dir;
     const int rate = 22050, samples = rate * 2 / 5;  // 400 ms of a quiet tone
@@ -236,6 +264,15 @@ TEST(SoundPlayer, ASynchronousSoundReturnsOnceItHasBeenPlayed)
     else
         EXPECT_LT(synchronous, 100);
     EXPECT_LT(asynchronous, 100);
+
+    // Muted, a sound is silence of its own length: it lasts and answers as it would.
+    sound.setMuted(true);
+    clock.restart();
+    EXPECT_EQ(sound.play(path, false), device);
+    if (device) {
+        EXPECT_GE(clock.elapsed(), 390);
+    }
+    EXPECT_EQ(sound.play(path, true), device);
 }
 
 namespace {
