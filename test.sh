@@ -17,6 +17,9 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 echo "== The game's sounds, heard"
 tests/sound/sound_test.sh build
 
+echo "== What a screen reader finds"
+tests/a11y/atspi_test.sh build
+
 echo "== The Debian package, installed and played by two users"
 tests/package/package_test.sh
 

@@ -4,8 +4,10 @@ KVIZAR_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   fonts-liberation2 fonts-comfortaa fonts-dejavu-core
 )
-# The tests need GoogleTest; the sound test a display, a sound server, a recorder and sox.
-KVIZAR_TEST_PACKAGES=(libgtest-dev xvfb xdotool pulseaudio pulseaudio-utils sox python3)
+# The tests need GoogleTest; the sound test a display, a sound server, a recorder and sox; the
+# screen reader's test the accessibility bus and its Python client.
+KVIZAR_TEST_PACKAGES=(libgtest-dev xvfb xdotool pulseaudio pulseaudio-utils sox python3
+  dbus at-spi2-core python3-pyatspi)
 
 kvizar_install_packages() {
   local wanted=("$@") missing=()

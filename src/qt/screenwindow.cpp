@@ -1,5 +1,6 @@
 #include "screenwindow.h"
 
+#include "accessibility.h"
 #include "artwork.h"
 #include "geometry.h"
 
@@ -62,6 +63,7 @@ ScreenWindow::ScreenWindow(Program &program, Screen &screen, Artwork &artwork)
     // window system shows its default.
     if (!design.caption.isEmpty())
         setWindowTitle(design.caption);
+    installAccessibility();
 }
 
 void ScreenWindow::setZoom(qreal zoom)
@@ -99,10 +101,14 @@ void ScreenWindow::refresh()
     if (screen_->changed()) {
         const ChangeLog::Changes changes = screen_->takeChanges();
         for (const Control *c : changes.controls) {
-            if (c->before() == c->state())
+            const ControlState &before = c->before();
+            const ControlState now = c->state();
+            if (before == now)
                 continue;
-            update(onWindow(controlRect(*c, c->before())));
+            update(onWindow(controlRect(*c, before)));
             repaintControl(*c);
+            announceChange(*this, *c, before.caption != now.caption,
+                           before.visible != now.visible || before.enabled != now.enabled);
         }
     }
     const Control *held = program_.input.held();

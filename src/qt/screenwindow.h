@@ -47,6 +47,9 @@ public:
     std::function<bool(const QKeyEvent &)> ownKeys;
     // The control with the keyboard focus; null when the screen has no Tab stops.
     Control *focused() const;
+    // The screen shown; null once it has been closed.
+    Screen *screen() const { return screen_; }
+    Program &program() const { return program_; }
 
 protected:
     bool event(QEvent *event) override;

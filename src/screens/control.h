@@ -38,6 +38,8 @@ struct ControlDesign {
     int left = 0, top = 0, width = 0, height = 0;  // twips; lines: x1, y1, x2 - x1, y2 - y1
     bool widthInPixels = false;  // the game sets this control's width in pixels, not twips
     int tabIndex = -1;           // its place in the keyboard's Tab order; -1: not a stop
+    QString valueFrom;           // for assistive technology: a gauge whose value is that label's number
+    QString spoken;              // for assistive technology: the name of a picture that has no tooltip
     Look look;
     QString caption;
     QString tooltip;

@@ -47,6 +47,8 @@ struct Row {
     Row &wrap() { d.look.wrap = true; return *this; }
     Row &pixelWidth() { d.widthInPixels = true; return *this; }
     Row &tabStop(int order) { d.tabIndex = order; return *this; }
+    Row &valueFrom(const char *label) { d.valueFrom = QString::fromLatin1(label); return *this; }
+    Row &spoken(const QString &name) { d.spoken = name; return *this; }
     operator ControlDesign() const { return d; }
 };
 

@@ -43,7 +43,7 @@ void addPoll(std::vector<ControlDesign> &c)
 void addHost(std::vector<ControlDesign> &c)
 {
     c.push_back(Row(Kind::RoundShape, "Shape1", -1, 3120, 1785, 3180, 1815).fill(0xFFFFFF).border(0x000000, 1));
-    c.push_back(Row(Kind::Image, "banner", -1, 6615, 705, 2130, 450).picture("banner").hand());
+    c.push_back(Row(Kind::Image, "banner", -1, 6615, 705, 2130, 450).picture("banner").hand().spoken(QStringLiteral("Сайт игры")));
     c.push_back(Row(Kind::Button, "begin", -1, 4095, 2460, 1515, 465)
                     .look(font("Comic Sans MS", 12, 0x000000))
                     .fill(0x00FF00)
@@ -126,7 +126,11 @@ void addFrameAndClock(std::vector<ControlDesign> &c)
     c.push_back(Row(Kind::Label, "Label3", -1, 270, 6885, 2055, 285)
                     .look(font("Times New Roman", 12, 0x00FFFF, true))
                     .caption(QStringLiteral("Оставшееся время")));
-    c.push_back(Row(Kind::PictureBox, "Picture1", -1, 2415, 6870, 5460, 345).framed().tip(QStringLiteral("Оставшееся время")));
+    // To assistive technology the clock is a gauge of the seconds that clocktablo shows.
+    c.push_back(Row(Kind::PictureBox, "Picture1", -1, 2415, 6870, 5460, 345)
+                    .framed()
+                    .tip(QStringLiteral("Оставшееся время"))
+                    .valueFrom("clocktablo"));
     // The time bar sits inside Picture1's border, whose scale unit is the pixel: the game sets
     // its width in pixels.
     c.push_back(Row(Kind::PictureBox, "timebar", -1, 2430, 6885, 360, 315).picture("timebar").pixelWidth());

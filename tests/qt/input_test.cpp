@@ -3,6 +3,8 @@
 #include "app/startscreen.h"
 #include "lifelines/telscreen.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
@@ -185,4 +187,77 @@ TEST(WindowInput, AtOneHundredAndFiftyPercentAClickFindsTheControlDrawnThere)
     const QColor plate = shot.pixelColor(g.centreOf(game.otvet(3)) * 1.5 + QPoint(0, 12));
     EXPECT_GT(plate.red(), 150);
     EXPECT_LT(plate.blue(), 100);
+}
+
+namespace {
+
+QAccessibleInterface *named(QAccessibleInterface *window, const QString &name, QAccessible::Role role = QAccessible::NoRole)
+{
+    for (int i = 0; i < window->childCount(); ++i)
+        if (window->child(i)->text(QAccessible::Name) == name && (role == QAccessible::NoRole || window->child(i)->role() == role))
+            return window->child(i);
+    return nullptr;
+}
+
+}  // namespace
+
+// The painted controls as assistive technology finds them at question 1, described from the
+// model: the question, the four answers, the host's line, the lifelines, the clock.
+TEST(Accessibility, TheGameScreenAtQuestionOneIsDescribedFromTheModel)
+{
+    GameOnWindows g;
+    g.toQuestion1();
+    GameScreen &game = g.game();
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&g.window(game));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Квизар"));
+
+    QAccessibleInterface *question = named(window, game.display.caption);
+    ASSERT_NE(question, nullptr) << game.display.caption->toStdString();
+    EXPECT_EQ(question->role(), QAccessible::StaticText);
+    EXPECT_EQ(window->indexOfChild(question), window->indexOfChild(named(window, game.display.caption)));
+    for (int i = 1; i <= 4; ++i) {
+        QAccessibleInterface *answer = named(window, game.answer(i).caption);
+        ASSERT_NE(answer, nullptr) << i;
+        EXPECT_EQ(answer->role(), QAccessible::Button);
+        EXPECT_EQ(answer->text(QAccessible::Description), QStringLiteral("Вариант %1").arg(QChar(u'A' + i - 1)));
+        EXPECT_FALSE(answer->state().disabled);
+        EXPECT_FALSE(answer->state().invisible);
+        EXPECT_TRUE(answer->rect().intersects(QRect(g.window(game).mapToGlobal(QPoint(0, 0)), g.window(game).size())));
+    }
+    EXPECT_EQ(named(window, game.tablo.caption)->role(), QAccessible::StaticText);
+    QAccessibleInterface *fifty = named(window, QStringLiteral("Пятьдесят на пятьдесят"));
+    ASSERT_NE(fifty, nullptr);
+    EXPECT_EQ(fifty->role(), QAccessible::Button);
+    EXPECT_TRUE(named(window, QStringLiteral("начинаем!"))->state().invisible);
+
+    QAccessibleInterface *clock = named(window, QStringLiteral("Оставшееся время"), QAccessible::ProgressBar);
+    ASSERT_NE(clock, nullptr);
+    ASSERT_NE(clock->valueInterface(), nullptr);
+    EXPECT_EQ(clock->valueInterface()->currentValue().toInt(), game.clocktablo.caption->toInt());
+    EXPECT_GT(clock->valueInterface()->currentValue().toInt(), 0);
+    // Nothing of the stores beyond the window's edge.
+    EXPECT_EQ(named(window, QStringLiteral("InData")), nullptr);
+    for (int i = 0; i < window->childCount(); ++i)
+        EXPECT_NE(window->child(i)->role(), QAccessible::NoRole);
+
+    // Fifty-fifty: the two answers it takes away have nothing left to say.
+    g.click(game, game.fifty);
+    int silent = 0;
+    for (int i = 0; i < window->childCount(); ++i) {
+        const QAccessibleInterface *c = window->child(i);
+        silent += c->role() == QAccessible::Button && c->text(QAccessible::Name).isEmpty() &&
+                  c->text(QAccessible::Description).startsWith(QStringLiteral("Вариант"));
+    }
+    EXPECT_EQ(silent, 2);
+
+    // With the phone dialog open the game is disabled, and the dialog is named by its heading.
+    g.click(game, game.teleph);
+    ASSERT_NE(g.program->tel, nullptr);
+    EXPECT_TRUE(named(window, game.state().RightAnswer)->state().disabled);
+    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(&g.window(*g.program->tel));
+    EXPECT_EQ(dialog->text(QAccessible::Name), QStringLiteral("Звонок другу"));
+    QAccessibleInterface *friend0 = named(dialog, g.program->tel->friendsi(0).caption);
+    ASSERT_NE(friend0, nullptr);
+    EXPECT_TRUE(friend0->state().focusable);
 }
