@@ -18,11 +18,13 @@ namespace kvizar::gui {
 
 namespace {
 
+// Centred on the screen; a window larger than the screen (zoomed) keeps its top-left corner on it.
 void centre(QWidget &window)
 {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QRect frame(QPoint(0, 0), window.size());
-    frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
-    window.move(frame.topLeft());
+    frame.moveCenter(screen.center());
+    window.move(std::max(frame.left(), screen.left()), std::max(frame.top(), screen.top()));
 }
 
 void keepAbove(QWidget &dialog, const QWidget &owner)
