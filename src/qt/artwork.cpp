@@ -1,11 +1,13 @@
 #include "artwork.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
+#include <QResource>
+#include <QtEndian>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <cmath>
+#include <cstring>
 
 namespace kvizar::gui {
 
@@ -31,8 +33,8 @@ QSize Artwork::size(const QString &id)
     const auto known = sizes_.find(id);
     if (known != sizes_.end())
         return known->second;
-    // The picture rendered at 1x has the picture's own size: reading its header is enough.
-    QSize size = QImageReader(QStringLiteral(":/art/%1@1x.png").arg(id)).size();
+    // The picture rendered at 1x has the picture's own size: its header says it.
+    QSize size = rendered(id, 1).size();
     if (!size.isValid())
         if (QSvgRenderer *svg = renderer(id))
             size = svg->defaultSize();
@@ -48,13 +50,30 @@ QPixmap Artwork::pixmap(const QString &id, qreal ratio)
         return it->second;
     QPixmap image;
     if (ratio == 1 || ratio == 2) {  // rendered by the build
-        image.load(QStringLiteral(":/art/%1@%2x.png").arg(id).arg(int(ratio)));
+        image = QPixmap::fromImage(rendered(id, int(ratio)));
         image.setDevicePixelRatio(ratio);
     }
     if (image.isNull())
         image = render(id, size(id), ratio);
     pixmaps_.emplace(key, image);
     return image;
+}
+
+// The build's rendering of a picture at 1x or 2x, over the resource's own bytes; null when
+// there is none.
+QImage Artwork::rendered(const QString &id, int ratio)
+{
+    const QResource raw(QStringLiteral(":/art/%1@%2x.argb").arg(id).arg(ratio));
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression || raw.size() < 12)
+        return {};
+    const uchar *bytes = raw.data();
+    if (std::memcmp(bytes, "KVZA", 4) != 0)
+        return {};
+    const int width = int(qFromLittleEndian<quint32>(bytes + 4));
+    const int height = int(qFromLittleEndian<quint32>(bytes + 8));
+    if (width <= 0 || height <= 0 || raw.size() != 12 + qint64(width) * height * 4)
+        return {};
+    return QImage(bytes + 12, width, height, width * 4, QImage::Format_ARGB32_Premultiplied);
 }
 
 QPixmap Artwork::render(const QString &id, QSize logical, qreal ratio)

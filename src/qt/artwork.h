@@ -38,6 +38,7 @@ public:
 private:
     QSvgRenderer *renderer(const QString &id);
     QPixmap pixmap(const QString &id, qreal ratio);
+    static QImage rendered(const QString &id, int ratio);
     QPixmap render(const QString &id, QSize logical, qreal ratio);
 
     std::map<QString, std::unique_ptr<QSvgRenderer>> renderers_;

@@ -46,6 +46,29 @@ bool ChildStarter::startDetached(const QString &path)
         outcome_.errorOutput = QStringLiteral("это не исполняемый файл");
         return false;
     }
+    if (!begun_) {  // started once the first window is up; meanwhile it counts as running
+        pending_ = file.absoluteFilePath();
+        outcome_.state = ProgramOutcome::State::Running;
+        return true;
+    }
+    return spawn(file);
+}
+
+void ChildStarter::begin()
+{
+    if (begun_)
+        return;
+    begun_ = true;
+    if (pending_.isEmpty())
+        return;
+    const QFileInfo file(std::exchange(pending_, QString()));
+    if (!spawn(file))  // what could not be started is told as an ending with an error
+        outcome_ = {ProgramOutcome::State::Exited, 127, outcome_.errorOutput};
+}
+
+bool ChildStarter::spawn(const QFileInfo &file)
+{
+    outcome_ = {};
 #ifdef Q_OS_UNIX
     int pipe[2];
     if (::pipe2(pipe, O_CLOEXEC) != 0) {
@@ -64,17 +87,16 @@ bool ChildStarter::startDetached(const QString &path)
     sigset_t none;
     sigemptyset(&none);
     posix_spawnattr_setsigmask(&attributes, &none);
-    sched_param idle{};
-    posix_spawnattr_setschedpolicy(&attributes, SCHED_IDLE);
-    posix_spawnattr_setschedparam(&attributes, &idle);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSCHEDULER);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
     const QByteArray program = QFile::encodeName(file.absoluteFilePath());
     char *argv[] = {const_cast<char *>(program.constData()), nullptr};
     pid_t pid = -1;
-    int failed = posix_spawn(&pid, program.constData(), &actions, &attributes, argv, environ);
-    if (failed == EPERM || failed == EINVAL) {  // no idle priority to be had: an ordinary one
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
-        failed = posix_spawn(&pid, program.constData(), &actions, &attributes, argv, environ);
+    const int failed = posix_spawn(&pid, program.constData(), &actions, &attributes, argv, environ);
+    // Idle priority once it runs on its own: asked for in the child, it would keep the game
+    // waiting for the child to reach exec behind everything else on the machine.
+    if (failed == 0) {
+        sched_param idle{};
+        ::sched_setscheduler(pid, SCHED_IDLE, &idle);
     }
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);

@@ -2,6 +2,8 @@
 
 #include "core/services.h"
 
+class QFileInfo;
+
 namespace kvizar::gui {
 
 // Starts another program by its absolute path, never searching for it, in a session of its
@@ -17,12 +19,20 @@ public:
     bool startDetached(const QString &path) override;
     ProgramOutcome lastOutcome() override;
 
+    // Until begin(), a program asked for is checked but started only then: the game's first
+    // window is not kept waiting by its companion. Starters in tests begin at once.
+    void holdUntilBegun() { begun_ = false; }
+    void begin();
+
 private:
+    bool spawn(const QFileInfo &file);
     void readErrors();
 
     qint64 pid_ = -1;
     int errors_ = -1;  // the read end of the child's standard error
     ProgramOutcome outcome_;
+    bool begun_ = true;
+    QString pending_;
 };
 
 // Opens addresses with the desktop's browser.

@@ -27,6 +27,7 @@ FrontEnd::FrontEnd(QString programDir)
 {
     if (baseDir_.isEmpty())  // nowhere to be written: the companion says so, the game looks where it always did
         baseDir_ = programDir_;
+    starter_.holdUntilBegun();
     sound_.setMuted(preferences_.muted());
     windows_.setZoom(preferences_.zoom());
     windows_.ownKeys = [this](const QKeyEvent &event) { return ownKey(event); };
@@ -78,6 +79,7 @@ Services FrontEnd::services(const QString &exeName)
 
 void FrontEnd::painted()
 {
+    starter_.begin();
     sound_.begin();
 }
 

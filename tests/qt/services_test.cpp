@@ -123,6 +123,27 @@ TEST(DesktopServices, StarterTellsHowTheProgramEndedAndWhatItSaid)
     EXPECT_FALSE(starter.startDetached(dir.filePath(QStringLiteral("absent"))));
     EXPECT_FALSE(starter.lastOutcome().errorOutput.isEmpty());
     EXPECT_NE(starter.lastOutcome().state, State::Running);
+
+    // Held until the game's first window is up: running, as far as the game can tell, but
+    // started only then; one that cannot be started then has ended with an error.
+    gui::ChildStarter held;
+    held.holdUntilBegun();
+    ASSERT_TRUE(held.startDetached(program("late", "touch late-started\n")));
+    EXPECT_EQ(held.lastOutcome().state, State::Running);
+    QTest::qWait(100);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("late-started"))));
+    held.begin();
+    EXPECT_EQ(ended(held).state, State::Exited);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("late-started"))));
+    gui::ChildStarter broken;
+    broken.holdUntilBegun();
+    const QString empty = program("broken", "");
+    ASSERT_TRUE(broken.startDetached(empty));
+    ASSERT_TRUE(QFile(empty).resize(0));  // emptied before it is started: no program at all
+    broken.begin();
+    EXPECT_EQ(broken.lastOutcome().state, State::Exited);
+    EXPECT_EQ(broken.lastOutcome().code, 127);
+    EXPECT_FALSE(broken.lastOutcome().errorOutput.isEmpty());
 }
 
 // base.dat goes where the player can write: the program directory if possible, otherwise the

@@ -1,9 +1,12 @@
-// Renders the game's vector artwork to PNG at the device pixel ratios most screens have, so
-// that the first paint of a window copies pictures instead of rendering them.
+// Renders the game's vector artwork at the device pixel ratios most screens have, so that the
+// first paint of a window copies pictures instead of rendering or decoding them. The pictures
+// are raw: "KVZA", width and height (32 bits each, little-endian), then the premultiplied ARGB32
+// pixels as QImage holds them; compiled in uncompressed, they are used where they lie.
 //
-//   render-art OUTDIR FILE.svg...          writes OUTDIR/NAME@1x.png and OUTDIR/NAME@2x.png
+//   render-art OUTDIR FILE.svg...          writes OUTDIR/NAME@1x.argb and OUTDIR/NAME@2x.argb
 //   render-art --square N OUTDIR FILE.svg  writes OUTDIR/NAME-N.png, N pixels square (icons)
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,6 +16,19 @@
 #include <cmath>
 #include <cstdio>
 #include <vector>
+
+static bool saveRaw(const QImage &image, const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray header("KVZA");
+    for (quint32 v : {quint32(image.width()), quint32(image.height())})
+        for (int i = 0; i < 4; ++i)
+            header += char((v >> (8 * i)) & 0xFF);
+    const QByteArray pixels(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+    return file.write(header) == header.size() && file.write(pixels) == pixels.size();
+}
 
 int main(int argc, char **argv)
 {
@@ -49,8 +65,8 @@ int main(int argc, char **argv)
             painter.end();
             const QString base = QFileInfo(file).completeBaseName();
             const QString name = square ? QStringLiteral("%1/%2-%3.png").arg(out, base).arg(square)
-                                        : QStringLiteral("%1/%2@%3x.png").arg(out, base).arg(ratio);
-            if (!image.save(name)) {
+                                        : QStringLiteral("%1/%2@%3x.argb").arg(out, base).arg(ratio);
+            if (square ? !image.save(name) : !saveRaw(image, name)) {
                 std::fprintf(stderr, "render-art: cannot write %s\n", qPrintable(name));
                 return 1;
             }
