@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -85,12 +86,16 @@ bool SingleInstance::claim(const QString &baseDir)
     }
     qint64 pid = 0;
     QString host, application;
-    if (lock_->getLockInfo(&pid, &host, &application) && pid > 0) {
+    const bool known = lock_->getLockInfo(&pid, &host, &application) && pid > 0;
+    lock_.reset();
 #ifdef Q_OS_UNIX
+    // A lock its holder left behind that cannot be taken over (not ours to remove): no game
+    // holds it, so this one plays without a lock.
+    if (known && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+        return true;
+    if (known)
         ::kill(pid_t(pid), SIGUSR1);
 #endif
-    }
-    lock_.reset();
     return false;
 }
 

@@ -28,7 +28,11 @@ display=":$((200 + RANDOM % 100))"
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
-  for u in "${users[@]}"; do pkill -u "$u" 2>/dev/null; userdel -r "$u" >/dev/null 2>&1 || true; done
+  for u in "${users[@]}"; do
+    pkill -u "$u" 2>/dev/null
+    userdel -r "$u" >/dev/null 2>&1 || true
+    rm -rf "/tmp/run-$u"
+  done
 }
 trap cleanup EXIT
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
@@ -55,13 +59,14 @@ as() { local user="$1"; shift; runuser -u "$user" -- env -i DISPLAY="$display" H
 for u in "${users[@]}"; do
   userdel -r "$u" >/dev/null 2>&1 || true
   useradd -m "$u"
+  rm -rf "/tmp/run-$u"
   install -d -m 0700 -o "$u" "/tmp/run-$u"
   [ "$(runuser -l "$u" -c 'command -v kvizar')" = /usr/games/kvizar ] || fail "kvizar is not on $u's path"
   # Each user starts the game and presses "Начать игру"; the other's game runs meanwhile.
   as "$u" kvizar >"/tmp/run-$u/game.log" 2>&1 &
   pid=$!
   pids+=("$pid")
-  start="$(window_of "$u" start)" || fail "$u: no start window"
+  start="$(window_of "$u" start)" || fail "$u: no start window; it said: $(cat "/tmp/run-$u/game.log")"
   sleep 1  # the companion writes base.dat meanwhile
   xdotool mousemove --window "$start" 130 228 click 1
   window_of "$u" "Квизар" >/dev/null || fail "$u: no game screen; it said: $(cat "/tmp/run-$u/game.log")"
