@@ -29,7 +29,7 @@ cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
   for u in "${users[@]}"; do
-    pkill -u "$u" 2>/dev/null
+    pkill -u "$u" 2>/dev/null || true
     userdel -r "$u" >/dev/null 2>&1 || true
     rm -rf "/tmp/run-$u"
   done
