@@ -14,19 +14,8 @@ if [ -z "${KVIZAR_IN_SESSION:-}" ]; then
   exec env KVIZAR_IN_SESSION=1 dbus-run-session -- "$0" "$@"
 fi
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/../support/session.sh"
 fail() { echo "atspi_test: $*" >&2; [ -f "$work/tree" ] && cat "$work/tree" >&2; exit 1; }
-
-export XDG_RUNTIME_DIR="$work/run" HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
 
 # The program directory with a companion that always writes the same game.
 cp -r "$build/kvizar" "$work/program"
@@ -37,11 +26,7 @@ chmod +x "$work/program/base"
 question="$(sed -n '1s/^1\. \[[A-Z]*\] //p' "$work/known.txt")"
 [ -n "$question" ] || fail "no question in: $(head -3 "$work/known.txt")"
 
-display=":$((100 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 100
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5

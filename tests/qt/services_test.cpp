@@ -28,6 +28,32 @@
 
 using namespace kvizar;
 
+namespace {
+
+// An environment variable set for the length of a scope, and put back as it was.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const QString &value) : name_(name), old_(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~ScopedEnv()
+    {
+        if (old_.isNull())
+            qunsetenv(name_);
+        else
+            qputenv(name_, old_);
+    }
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+private:
+    const char *name_;
+    QByteArray old_;
+};
+
+}  // namespace
+
 TEST(DesktopServices, SettingsKeepOneFilePerApplication)
 {
     QTemporaryDir dir;
@@ -154,8 +180,7 @@ TEST(DesktopServices, TheBaseFileDirectoryIsTheProgramDirectoryWhenItCanBeWritte
     const QString program = dir.filePath(QStringLiteral("program"));
     const QString data = dir.filePath(QStringLiteral("data"));
     ASSERT_TRUE(QDir().mkpath(program));
-    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+    const ScopedEnv dataHome("XDG_DATA_HOME", data);
 
     EXPECT_EQ(baseFileDirectory(program), program);
     EXPECT_FALSE(QFileInfo::exists(data));
@@ -168,11 +193,6 @@ TEST(DesktopServices, TheBaseFileDirectoryIsTheProgramDirectoryWhenItCanBeWritte
     }
     EXPECT_EQ(baseFileDirectory(dir.filePath(QStringLiteral("no such directory"))), data + QStringLiteral("/Kvizar"));
     QFile(program).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-
-    if (oldData.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", oldData);
 }
 
 // A second copy for the same base.dat finds the first, asks it to the front and gives way;
@@ -180,8 +200,7 @@ TEST(DesktopServices, TheBaseFileDirectoryIsTheProgramDirectoryWhenItCanBeWritte
 TEST(DesktopServices, OneCopyOfTheGamePerBaseDirectory)
 {
     QTemporaryDir runtime;
-    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.path());
     {
         int asked = 0;
         gui::SingleInstance first;
@@ -202,11 +221,6 @@ TEST(DesktopServices, OneCopyOfTheGamePerBaseDirectory)
     stale.close();
     gui::SingleInstance again;
     EXPECT_TRUE(again.claim(QStringLiteral("/opt/kvizar")));
-
-    if (oldRuntime.isNull())
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", oldRuntime);
 }
 
 // Zoom and sound off are kept per user, apart from the counters; nonsense reads as the default.

@@ -12,18 +12,7 @@ for tool in Xvfb xdotool pulseaudio pactl parec sox python3; do
   command -v "$tool" >/dev/null || { echo "sound_test: $tool is missing" >&2; exit 1; }
 done
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-export XDG_RUNTIME_DIR="$work/run" HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$here/../support/session.sh"
 unset PULSE_SERVER
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
   --load=module-native-protocol-unix --load="module-null-sink sink_name=s rate=22050 channels=1" \
@@ -32,11 +21,7 @@ pids+=($!)
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl set-default-sink s
 
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 90
 
 cp -r "$build/kvizar" "$work/kvizar"
 now() { date +%s%3N; }

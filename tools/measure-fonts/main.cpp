@@ -8,6 +8,8 @@
 #include "screens/designs.h"
 #include "screens/fonts.h"
 
+#include "../offscreenargs.h"
+
 #include <QGuiApplication>
 #include <QRawFont>
 #include <QTextStream>
@@ -96,13 +98,8 @@ bool printTable(QTextStream &out, const Measured &m)
 
 int main(int argc, char **argv)
 {
-    // No window is ever shown: measure without a display.
-    std::vector<char *> args(argv, argv + argc);
-    char platform[] = "-platform", offscreen[] = "offscreen";
-    args.insert(args.begin() + 1, {platform, offscreen});
-    int count = int(args.size());
-    args.push_back(nullptr);
-    QGuiApplication app(count, args.data());
+    OffscreenArgs args(argc, argv);  // no window is ever shown: measure without a display
+    QGuiApplication app(args.count, args.argv());
     if (app.arguments().size() != 1) {
         std::fprintf(stderr, "usage: measure-fonts\n");
         return 2;

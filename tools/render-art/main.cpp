@@ -8,6 +8,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include "../offscreenargs.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -32,13 +34,8 @@ static bool saveRaw(const QImage &image, const QString &name)
 
 int main(int argc, char **argv)
 {
-    // No window is ever shown: render without a display.
-    std::vector<char *> args(argv, argv + argc);
-    char platform[] = "-platform", offscreen[] = "offscreen";
-    args.insert(args.begin() + 1, {platform, offscreen});
-    int count = int(args.size());
-    args.push_back(nullptr);
-    QGuiApplication app(count, args.data());
+    OffscreenArgs args(argc, argv);  // no window is ever shown: render without a display
+    QGuiApplication app(args.count, args.argv());
     QStringList files = app.arguments().mid(1);
     int square = 0;
     if (files.size() > 1 && files.first() == QStringLiteral("--square")) {
