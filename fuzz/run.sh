@@ -10,6 +10,10 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -DKVIZAR_FUZZ=ON -DKVIZAR_FRONTEND=O
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target base_fuzzer bank_fuzzer
 
+# Allocation stacks five frames deep find an allocation well enough; unwinding thirty frames at
+# every allocation took a tenth of the fuzzers' time.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-malloc_context_size=5}"
+
 status=0
 for target in base bank; do
   work="$build/corpus-$target"
