@@ -12,7 +12,7 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 0
 fi
 source scripts/deps.sh
-kvizar_install_packages lintian desktop-file-utils appstream xvfb xdotool
+kvizar_install_packages lintian desktop-file-utils appstream xvfb xdotool procps passwd
 
 deb="$(packaging/deb.sh | tail -n 1)"
 echo "package: $deb"
